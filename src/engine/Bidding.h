@@ -1,0 +1,20 @@
+// The two bidding rounds for the trump suit.
+#pragma once
+
+#include "engine/Game.h"
+
+namespace belote {
+
+// Trump suit from the turned card, its text, and every seat's high cards
+// (ace to nine) of that suit among its first five.
+void CountTurnedSuit(TableState& s);
+// Round 1 on the turned card's suit, from Speaker.
+void FirstBidRound(Game& g);
+// Round 2, any suit, from Speaker; the human answers on the suit chooser.
+void SecondBidRound(Game& g);
+// A press on the suit chooser's picture at x (Image14MouseDown): records a
+// suit or a pass and shows the sign in the trump box. Returns true when the
+// chooser closes, false when it stays open for another press.
+bool SuitChooserPress(TableState& s, TableWindow& w, int x);
+
+}  // namespace belote

@@ -1,0 +1,21 @@
+// Rules on the cards of a trick shared by the human and the computer seats:
+// who takes the lead, which card the human may play, the played-card memory.
+#pragma once
+
+#include "model/TableState.h"
+
+namespace belote {
+
+// Does `card` beat `best`, the card now winning the trick? True for any card
+// on an empty trick (best 0), a trump on a plain card, or a higher card of
+// best's own block.
+bool TakesLead(int card, int best);
+
+// May the human play the card of hand slot 1..8 now? An emptied slot is
+// judged too: it is refused when the hand must still follow or trump.
+bool IsLegalHumanCard(const TableState& s, int slot);
+
+// Marks a card as seen on the table for the computer seats' memory.
+void RecordPlayedCard(TableState& s, int code);
+
+}  // namespace belote

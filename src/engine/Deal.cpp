@@ -1,0 +1,108 @@
+#include "engine/Deal.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/Cards.h"
+
+namespace belote {
+
+const int kHandLeft[9] = {0, 236, 300, 364, 428, 492, 556, 620, 680};
+const int kHandTop[9] = {0, 412, 396, 388, 380, 380, 388, 396, 412};
+
+void ResetTableDisplay(TableState& s, TableWindow& w) {
+  for (int slot = 1; slot <= 8; ++slot) w.LoadPicture(HandImage(slot), kBlankHandFile);
+  w.LoadPicture(Control::Image13, kBlankHandFile);
+  w.SetText(Control::ET10, " 1 - SCORE de " + s.HumanName + " = 0000");
+  w.SetText(Control::ET11, " 2 - SCORE de ARNAL = 0000");
+  w.SetText(Control::ET12, " 3 - SCORE de BERTOU = 0000");
+  w.SetText(Control::ET13, " 4 - SCORE de CASSOL = 0000");
+}
+
+std::int64_t Shuffle(Game& g) {
+  TableState& s = g.s;
+  const std::int64_t seed = g.clock.Now();
+  g.rng.seed(static_cast<std::mt19937::result_type>(seed));
+  for (int p = 1; p <= 32; ++p) {
+    int r = 0;
+    do {
+      r = static_cast<int>(g.rng() % 32) + 1;
+    } while (s.Drawn[r] == 1);
+    s.Drawn[r] = 1;
+    // Eight draw positions per seat: five cards dealt now, three reserved
+    // for the rest of the deal (kept in SlotPoints until then).
+    const int seat = (p - 1) / 8 + 1;
+    const int slot = (p - 1) % 8 + 1;
+    if (slot <= 5) {
+      s.SlotPicture[seat][slot] = r;
+    } else {
+      s.SlotPoints[seat][slot] = r;
+    }
+    if (p == 32) s.TurnedCard = r;
+  }
+  return seed;
+}
+
+void ShowFirstFive(TableState& s, TableWindow& w) {
+  for (int seat = 1; seat <= 4; ++seat) std::sort(&s.SlotPicture[seat][1], &s.SlotPicture[seat][6]);
+  for (int slot = 1; slot <= 5; ++slot) {
+    w.LoadPicture(HandImage(slot), PictureFile(s.SlotPicture[1][slot]));
+  }
+  w.LoadPicture(Control::Image13, PictureFile(s.TurnedCard));
+}
+
+void GiveTurnedCard(TableState& s, int taker) {
+  // The turned card was dealt as seat 4's last reserved card.
+  if (taker >= 1 && taker <= 3) std::swap(s.SlotPoints[taker][8], s.SlotPoints[4][8]);
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 6; slot <= 8; ++slot) s.SlotPicture[seat][slot] = s.SlotPoints[seat][slot];
+  }
+}
+
+void CompleteDeal(TableState& s, TableWindow& w) {
+  for (int seat = 1; seat <= 4; ++seat) std::sort(&s.SlotPicture[seat][1], &s.SlotPicture[seat][9]);
+  static const char* const kTrumpSounds[5] = {"", "So/C.Wav", "So/K.Wav", "So/P.Wav", "So/T.Wav"};
+  if (s.TrumpSuit >= 1 && s.TrumpSuit <= 4) {
+    if (s.SoundOn == 1) w.PlaySound(kTrumpSounds[s.TrumpSuit]);
+    s.TrumpPicture = SuitSignPicture(s.TrumpSuit);
+  }
+  for (int slot = 1; slot <= 8; ++slot) {
+    w.LoadPicture(HandImage(slot), PictureFile(s.SlotPicture[1][slot]));
+  }
+  w.LoadPicture(Control::Image13, PictureFile(s.TrumpPicture));
+  w.SetText(Control::ET14, "VERIFICATION St ANNONCES");
+}
+
+void RecodeCards(TableState& s) {
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 1; slot <= 8; ++slot) {
+      const int picture = s.SlotPicture[seat][slot];
+      if (picture == 0) continue;
+      const Recoded r = RecodePicture(picture, s.TrumpSuit);
+      s.SlotCard[seat][slot] = r.code;
+      s.SlotPoints[seat][slot] = r.points;
+      s.SlotSequence[seat][slot] = r.sequenceKey;
+      s.PictureOf[r.code] = picture;
+    }
+  }
+}
+
+void SortHands(TableState& s, TableWindow& w) {
+  for (int seat = 1; seat <= 4; ++seat) {
+    // Cards move with their points; pictures and sequence keys stay behind.
+    std::pair<int, int> order[9];
+    for (int slot = 1; slot <= 8; ++slot) order[slot] = {s.SlotCard[seat][slot], s.SlotPoints[seat][slot]};
+    std::stable_sort(&order[1], &order[9], [](const auto& a, const auto& b) { return a.first > b.first; });
+    s.TrumpCount[seat] = 0;
+    for (int slot = 1; slot <= 8; ++slot) {
+      s.SlotCard[seat][slot] = order[slot].first;
+      s.SlotPoints[seat][slot] = order[slot].second;
+      if (s.SlotCard[seat][slot] > 24) ++s.TrumpCount[seat];
+    }
+  }
+  for (int slot = 1; slot <= 8; ++slot) {
+    w.LoadPicture(HandImage(slot), PictureFile(s.PictureOf[s.SlotCard[1][slot]]));
+  }
+}
+
+}  // namespace belote

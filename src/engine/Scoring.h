@@ -1,0 +1,17 @@
+// Close of each trick, scoring of each deal, end of the game.
+#pragma once
+
+#include "engine/Game.h"
+
+namespace belote {
+
+// Credits the trick to TrickHolder, asks "Validez cette main", clears the
+// table places and resets the trick fields.
+void CloseTrick(Game& g);
+// After the eighth trick: capot marks, last ten, the taker's contract, the
+// pot, capot bonuses, crediting and the winner test. When a game is won the
+// player is asked for another; on Non the window is told to quit and
+// ProgramEnds unwinds the play step.
+void EndDeal(Game& g);
+
+}  // namespace belote

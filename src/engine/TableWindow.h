@@ -1,0 +1,102 @@
+// Everything the rules of the game ask of the card table window, and nothing
+// more. The Qt window implements it; tests use a recording fake; the self-play
+// tool a null table.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace belote {
+
+// The controls the engine writes to, named as on the table.
+enum class Control {
+  // Lines of the seat panels and the deal panel.
+  ET1, ET2, ET3, ET4, ET5, ET6, ET7, ET8, ET9, ET10, ET11,
+  ET12, ET13, ET14, ET15, ET16, ET17, ET18, ET19, ET20, ET21, ET22,
+  // Bid labels beside the table places, seats 1..4.
+  Label4, Label5, Label6, Label7,
+  // Belote call-out in the middle of the table.
+  Meilleur,
+  // Hand images (slots 1..8), table places (seats 1..4), trump box.
+  Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8,
+  Image9, Image10, Image11, Image12, Image13,
+  Count
+};
+
+// Readable name of a control ("ET14", "Image9" ...), for fakes and transcripts.
+const char* ControlName(Control c);
+
+// Numbered families, so that the rules can say "the bid label of seat s".
+inline Control ETControl(int n) { return static_cast<Control>(static_cast<int>(Control::ET1) + n - 1); }
+inline Control BidLabel(int seat) {
+  return static_cast<Control>(static_cast<int>(Control::Label4) + seat - 1);
+}
+inline Control HandImage(int slot) {
+  return static_cast<Control>(static_cast<int>(Control::Image1) + slot - 1);
+}
+inline Control TablePlace(int seat) {
+  return static_cast<Control>(static_cast<int>(Control::Image9) + seat - 1);
+}
+
+// Message box buttons. Answers: 6 for "&Oui", 7 for "&Non", anything else
+// when the box was closed without a button.
+enum class Buttons {
+  Oui,           // one "&Oui" button, no icon
+  OuiNon,        // "&Oui" and "&Non", no icon
+  Ok,            // one "OK" button, no icon
+  Confirmation,  // question icon, title "Confirmation", "&Oui" and "&Non", centred
+};
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
+
+// Top-left corner of a box on the screen; none means centred.
+struct ScreenPos {
+  int x;
+  int y;
+};
+
+class TableWindow {
+ public:
+  virtual ~TableWindow() = default;
+
+  // Replace a label's text whole (UTF-8).
+  virtual void SetText(Control c, const std::string& text) = 0;
+  // Load a picture file ("Im/7.Bmp") into an image control.
+  virtual void LoadPicture(Control image, const std::string& file) = 0;
+  // The image `to` takes over the picture `from` shows now.
+  virtual void CopyPicture(Control from, Control to) = 0;
+  virtual void SetImageLeft(Control image, int left) = 0;
+  virtual void SetImageTop(Control image, int top) = 0;
+  // Start the 10 ms card-glide timer.
+  virtual void StartAnimationTimer() = 0;
+  // One modal wait of 500 ms; the table repaints and glides go on.
+  virtual void Pause() = 0;
+  // A modal message box; returns 6, 7 or another value.
+  virtual int MessageBox(const std::string& text, Buttons buttons,
+                         std::optional<ScreenPos> pos) = 0;
+  // Run the modal suit chooser until a press closes it (see SuitChooserPress).
+  virtual void RunSuitChooser() = 0;
+  // Start a sound file ("So/C.Wav") and return at once.
+  virtual void PlaySound(const std::string& file) = 0;
+  // End the program once the play step has unwound.
+  virtual void Quit() = 0;
+  // True once the program is ending (Quit, or the window was asked to close):
+  // the play step stops at its next wait.
+  virtual bool Closing() const = 0;
+};
+
+// The clock the shuffle is seeded from, in whole seconds.
+class SecondsClock {
+ public:
+  virtual ~SecondsClock() = default;
+  virtual std::int64_t Now() = 0;
+};
+
+// The real clock: whole seconds since the epoch.
+class SystemSecondsClock : public SecondsClock {
+ public:
+  std::int64_t Now() override;
+};
+
+}  // namespace belote
