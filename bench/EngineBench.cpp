@@ -1,0 +1,147 @@
+// Figures for the engine's hot paths: the computer players' choice, the
+// announcements, and whole deals on a table that shows nothing.
+#include <benchmark/benchmark.h>
+
+#include "engine/Announcements.h"
+#include "engine/Bidding.h"
+#include "engine/ComputerPlay.h"
+#include "engine/Deal.h"
+#include "engine/Game.h"
+#include "engine/PlayStep.h"
+#include "model/Cards.h"
+
+namespace belote {
+namespace {
+
+// A table that shows nothing and confirms every box.
+class QuietTable : public TableWindow {
+ public:
+  explicit QuietTable(TableState& s) : s_(s) {}
+  void SetText(Control, const std::string&) override {}
+  void LoadPicture(Control, const std::string&) override {}
+  void CopyPicture(Control, Control) override {}
+  void SetImageLeft(Control, int) override {}
+  void SetImageTop(Control, int) override {}
+  void StartAnimationTimer() override {}
+  void Pause() override {}
+  int MessageBox(const std::string&, Buttons, std::optional<ScreenPos>) override {
+    return kAnswerYes;
+  }
+  void RunSuitChooser() override {
+    // The human passes in the second round.
+    SuitChooserPress(s_, *this, 300);
+  }
+  void PlaySound(const std::string&) override {}
+  void Quit() override {}
+  bool Closing() const override { return false; }
+
+ private:
+  TableState& s_;
+};
+
+class CountingClock : public SecondsClock {
+ public:
+  std::int64_t Now() override { return ++t_; }
+
+ private:
+  std::int64_t t_ = 1700000000;
+};
+
+class DealCounter : public PlayObserver {
+ public:
+  void DealScored() override { ++deals; }
+  long deals = 0;
+};
+
+// A fresh deal, re-coded and sorted, trump taken by seat 2 on the turned suit.
+void DealHands(Game& g) {
+  TableState& s = g.s;
+  s = TableState{};
+  Shuffle(g);
+  ShowFirstFive(s, g.w);
+  CountTurnedSuit(s);
+  s.Taker = 2;
+  GiveTurnedCard(s, 2);
+  CompleteDeal(s, g.w);
+  RecodeCards(s);
+}
+
+void BM_ChooseComputerCardLead(benchmark::State& state) {
+  TableState s;
+  QuietTable w(s);
+  CountingClock clock;
+  Game g{s, w, clock};
+  DealHands(g);
+  SortHands(s, w);
+  s.TrickPos = 1;
+  s.TrickNo = 1;
+  for (auto _ : state) {
+    for (int seat = 2; seat <= 4; ++seat) benchmark::DoNotOptimize(ChooseComputerCard(s, seat));
+  }
+  state.SetItemsProcessed(state.iterations() * 3);
+}
+BENCHMARK(BM_ChooseComputerCardLead);
+
+void BM_ChooseComputerCardFollow(benchmark::State& state) {
+  TableState s;
+  QuietTable w(s);
+  CountingClock clock;
+  Game g{s, w, clock};
+  DealHands(g);
+  SortHands(s, w);
+  // Seat 1 has led its lowest plain card; the others follow.
+  s.TrickPos = 2;
+  s.TrickNo = 1;
+  s.BestCard = s.SlotCard[1][8];
+  for (auto _ : state) {
+    for (int seat = 2; seat <= 4; ++seat) {
+      s.LedBest = 0;
+      benchmark::DoNotOptimize(ChooseComputerCard(s, seat));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * 3);
+}
+BENCHMARK(BM_ChooseComputerCardFollow);
+
+void BM_Announcements(benchmark::State& state) {
+  TableState s;
+  QuietTable w(s);
+  CountingClock clock;
+  Game g{s, w, clock};
+  DealHands(g);
+  const TableState dealt = s;
+  for (auto _ : state) {
+    s = dealt;
+    DetectAnnouncements(s, w);
+    ScoreAnnouncements(s, w);
+    benchmark::DoNotOptimize(s.BestAnnouncer);
+  }
+}
+BENCHMARK(BM_Announcements);
+
+// Whole deals through the play step, the human seat playing by the
+// computer players' rules.
+void BM_WholeDeal(benchmark::State& state) {
+  TableState s;
+  QuietTable w(s);
+  CountingClock clock;
+  DealCounter counter;
+  Game g{s, w, clock, &counter};
+  s.TargetScore = 2500;
+  s.HumanName = kDefaultHumanName;
+  PlayStep(g);
+  for (auto _ : state) {
+    const long target = counter.deals + 1;
+    while (counter.deals < target) {
+      s.CurRow = ChooseComputerCard(s, 1).slot;
+      PlayStep(g);
+    }
+  }
+  state.SetItemsProcessed(counter.deals);
+}
+BENCHMARK(BM_WholeDeal);
+
+}  // namespace
+}  // namespace belote
+
+BENCHMARK_MAIN();
