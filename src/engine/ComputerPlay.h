@@ -20,4 +20,31 @@ ComputerChoice ChooseComputerCard(TableState& s, int seat);
 ComputerChoice ChooseLeadCard(const TableState& s, int seat);
 ComputerChoice ChooseFollowCard(TableState& s, int seat);
 
+// The three ways a computer seat looks for a card in its own hand. Each
+// returns the slot found, 0 when none.
+
+// The slot holding `code` (a code stands in at most one slot).
+int SlotHolding(const TableState& s, int seat, int code);
+
+// Slots 8 down to 1: the first non-empty slot whose card and points satisfy
+// `wanted(code, points)`. With the hand sorted by falling code this meets the
+// cards from the lowest code up.
+template <typename Wanted>
+int ScanDown(const TableState& s, int seat, Wanted wanted) {
+  for (int slot = 8; slot >= 1; --slot) {
+    const int code = s.SlotCard[seat][slot];
+    if (code != 0 && wanted(code, s.SlotPoints[seat][slot])) return slot;
+  }
+  return 0;
+}
+
+// Each code of the list in turn: the slot of the first one held.
+template <typename Codes>
+int FirstHeld(const TableState& s, int seat, const Codes& codes) {
+  for (const int code : codes) {
+    if (const int slot = SlotHolding(s, seat, code); slot != 0) return slot;
+  }
+  return 0;
+}
+
 }  // namespace belote

@@ -1,0 +1,96 @@
+// How a computer seat leads a trick: master trumps while trumps are out,
+// its lowest trump from the third trick on when it is long in trumps, then
+// the highest unplayed card of a plain suit, and otherwise its smallest card.
+#include <array>
+
+#include "engine/ComputerPlay.h"
+#include "model/Cards.h"
+
+namespace belote {
+
+namespace {
+
+// The master trumps in the order they are led, each once every trump before
+// it in the list has been seen, and only by a seat dealt enough trumps.
+struct MasterTrump {
+  int code;
+  int minTrumpsDealt;
+};
+constexpr std::array<MasterTrump, 4> kMasterTrumps = {{
+    {32, 2},  // jack
+    {31, 2},  // nine
+    {30, 3},  // ace
+    {29, 3},  // ten
+}};
+
+// Plain suits by block base, in the order a lead looks at them.
+constexpr std::array<int, 3> kPlainBases = {16, 8, 0};
+
+// When nothing is master: the plain cards rank by rank from the sevens up to
+// the tens, then the trumps from the seven to the jack. No ace here: an ace
+// in hand is always master.
+constexpr std::array<int, 29> kFallbackLeads = {17, 9,  1,  18, 10, 2,  19, 11, 3,  20,
+                                                12, 4,  21, 13, 5,  22, 14, 6,  23, 15,
+                                                7,  25, 26, 27, 28, 29, 30, 31, 32};
+
+int TrumpsInHand(const TableState& s, int seat) {
+  int n = 0;
+  for (int slot = 1; slot <= 8; ++slot) {
+    if (IsTrump(s.SlotCard[seat][slot])) ++n;
+  }
+  return n;
+}
+
+int MasterTrumpSlot(const TableState& s, int seat) {
+  const int dealt = s.TrumpCount[seat];
+  bool higherAllPlayed = true;
+  for (const MasterTrump& m : kMasterTrumps) {
+    if (higherAllPlayed && dealt >= m.minTrumpsDealt) {
+      if (const int slot = SlotHolding(s, seat, m.code); slot != 0) return slot;
+    }
+    higherAllPlayed = higherAllPlayed && s.Played[m.code] == 1;
+  }
+  return 0;
+}
+
+// A seat long in trumps draws them with its smallest one from the third
+// trick on, unless both jack and nine are already gone.
+int LowTrumpSlot(const TableState& s, int seat) {
+  if (s.TrickNo < 3 || s.TrumpCount[seat] < 3) return 0;
+  if (s.Played[32] == 1 && s.Played[31] == 1) return 0;
+  return ScanDown(s, seat, [](int code, int) { return IsTrump(code); });
+}
+
+// The first card that no unplayed card of its suit can beat: all aces first,
+// then all tens, and so on down to the sevens.
+int MasterPlainSlot(const TableState& s, int seat) {
+  for (int strength = 8; strength >= 1; --strength) {
+    for (const int base : kPlainBases) {
+      const int code = base + strength;
+      const int slot = SlotHolding(s, seat, code);
+      if (slot == 0) continue;
+      bool master = true;
+      for (int above = code + 1; above <= base + 8; ++above) {
+        if (s.Played[above] != 1) master = false;
+      }
+      if (master) return slot;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+ComputerChoice ChooseLeadCard(const TableState& s, int seat) {
+  // Trumps are out while some trump is neither in this hand nor played.
+  const bool trumpsOut = TrumpsInHand(s, seat) + s.TrumpsPlayed != 8;
+  int slot = 0;
+  if (trumpsOut) slot = MasterTrumpSlot(s, seat);
+  if (slot == 0 && trumpsOut) slot = LowTrumpSlot(s, seat);
+  if (slot == 0) slot = MasterPlainSlot(s, seat);
+  if (slot == 0) slot = FirstHeld(s, seat, kFallbackLeads);
+  // A card led always wins the trick so far.
+  return {slot, slot != 0};
+}
+
+}  // namespace belote
