@@ -1,0 +1,232 @@
+#include "engine/Scoring.h"
+
+#include <string>
+
+#include "model/Cards.h"
+
+namespace belote {
+
+namespace {
+
+bool IsSeat(int s) {
+  return s >= 1 && s <= 4;
+}
+
+// " 3 : Total = " and the points: the deal total line beside a seat's panel.
+void ShowDealTotal(Game& g, int seat, int points) {
+  g.w.SetText(ETControl(18 + seat),
+              " " + std::to_string(seat) + " : Total = " + std::to_string(points));
+}
+
+void ClearBidLabels(Game& g) {
+  for (int seat = 1; seat <= 4; ++seat) g.w.SetText(BidLabel(seat), " ");
+}
+
+int AnnounceSum(const TableState& s, int seat) {
+  int sum = 0;
+  for (int kind = 1; kind <= 6; ++kind) sum += s.AnnouncePoints[kind][seat];
+  return sum;
+}
+
+// A seat's points beat those of both other seats that are neither a nor b.
+bool AboveTheOtherTwo(const TableState& s, int seat, int a, int b) {
+  for (int other = 1; other <= 4; ++other) {
+    if (other == seat || other == a || other == b) continue;
+    if (s.DealPoints[seat] <= s.DealPoints[other]) return false;
+  }
+  return true;
+}
+
+// Settles the taker's contract once the deal points hold the announcements
+// of every seat that won a trick.
+void SettleContract(TableState& s, int taker) {
+  const int A = AnnounceSum(s, taker);
+  const int B = s.BelotePoints[taker];
+  // A taker who won no trick never had his announcements and belote joined
+  // to his deal points, so there is nothing of them to take out of what he
+  // hands over, and nothing to put back.
+  const bool joined = s.TrickFlag[taker] == 1;
+  const int joinedA = joined ? A : 0;
+  const int joinedB = joined ? B : 0;
+
+  int above = 0;  // other seats with more points than the taker
+  int level = 0;  // other seats with as many
+  for (int other = 1; other <= 4; ++other) {
+    if (other == taker) continue;
+    if (s.DealPoints[other] > s.DealPoints[taker]) ++above;
+    if (s.DealPoints[other] == s.DealPoints[taker]) ++level;
+  }
+
+  if (above == 0 && level == 1) {
+    // Level with exactly one seat at the top: his points wait in the pot
+    // for the next taker who makes it; he keeps only his belote.
+    s.Pot += s.DealPoints[taker] - joinedB;
+    s.DealPoints[taker] = 0;
+    s.TrickFlag[taker] = 2;
+    return;
+  }
+  if (above == 0 && level == 0) {
+    s.DealPoints[taker] += s.Pot;
+    s.Pot = 0;
+    return;
+  }
+
+  // He failed: the best of the others, if one stands alone at the top, takes
+  // his trick points and the pot. The seats are tried starting after him.
+  for (int step = 1; step <= 3; ++step) {
+    const int x = (taker + step - 1) % 4 + 1;
+    if (!AboveTheOtherTwo(s, x, taker, x)) continue;
+    s.DealPoints[x] += s.DealPoints[taker] + s.Pot - joinedA - joinedB;
+    s.DealPoints[taker] = 0;
+    for (int kind = 1; kind <= 6; ++kind) s.AnnouncePoints[kind][taker] = 0;
+    s.Pot = 0;
+  }
+  s.DealPoints[taker] += joinedB;
+}
+
+void AddCapotBonus(TableState& s) {
+  int capot = 0;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.TrickFlag[seat] == 0) ++capot;
+  }
+  int bonus = 0;
+  if (capot == 3) bonus = 88;
+  if (capot == 2) bonus = 50;
+  if (capot == 1) bonus = 30;
+  if (bonus == 0) return;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.TrickFlag[seat] != 0) s.DealPoints[seat] += bonus;
+  }
+}
+
+void CreditScores(TableState& s) {
+  for (int seat = 1; seat <= 4; ++seat) {
+    const int B = s.BelotePoints[seat];
+    if (s.TrickFlag[seat] == 1 && s.DealPoints[seat] >= 0) {
+      s.GameScore[seat] += s.DealPoints[seat] + AnnounceSum(s, seat) + B;
+      s.DealPoints[seat] = 0;
+    } else {
+      // Points left over wait for the next deal, but the belote belongs to
+      // its holder whatever happens, so it is never held back with them.
+      s.GameScore[seat] += B;
+    }
+  }
+}
+
+void ShowScores(Game& g) {
+  const TableState& s = g.s;
+  g.w.SetText(Control::ET10,
+              " 1 - SCORE de " + s.HumanName + " = " + std::to_string(s.GameScore[1]));
+  g.w.SetText(Control::ET11, " 2 - SCORE de ARNAL = " + std::to_string(s.GameScore[2]));
+  g.w.SetText(Control::ET12, " 3 - SCORE de BERTOU = " + std::to_string(s.GameScore[3]));
+  g.w.SetText(Control::ET13, " 4 - SCORE de CASSOL = " + std::to_string(s.GameScore[4]));
+}
+
+int FindWinner(const TableState& s) {
+  int winner = 0;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.GameScore[seat] < s.TargetScore) continue;
+    bool alone = true;
+    for (int other = 1; other <= 4; ++other) {
+      if (other != seat && s.GameScore[other] >= s.GameScore[seat]) alone = false;
+    }
+    if (alone) winner = seat;
+  }
+  return winner;
+}
+
+}  // namespace
+
+void CloseTrick(Game& g) {
+  Notify(g, [](PlayObserver& o) { o.TrickClosing(); });
+  TableState& s = g.s;
+  const int k = s.TrickHolder;
+  if (IsSeat(k)) {
+    s.TrickFlag[k] = 1;
+    s.DealPoints[k] += s.TrickPoints;
+  }
+  s.TrickPoints = 0;
+  s.TrickPos = 1;
+  ++s.TrickNo;
+  s.BestCard = 0;
+  s.LedBest = 0;
+  if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k]);
+
+  ShowBox(g, "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
+
+  s.HighCard = 0;
+  s.LedCard = 0;
+  g.w.SetText(Control::Meilleur, " ");
+  ClearBidLabels(g);
+  for (int seat = 1; seat <= 4; ++seat) g.w.LoadPicture(TablePlace(seat), kClearedPlaceFile);
+}
+
+void EndDeal(Game& g) {
+  TableState& s = g.s;
+  const int T = s.Taker;
+  const int k = s.TrickHolder;
+
+  // A seat that won no trick is capot, and then nobody gets the last ten.
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.TrickFlag[seat] == 0) {
+      g.w.SetText(BidLabel(seat), " CAPOT");
+      s.CapotSeen = 10;
+    }
+  }
+  if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k] + (s.CapotSeen == 0 ? 10 : 0));
+  OnePause(g);
+  ClearBidLabels(g);
+
+  s.BeloteSeat = 0;
+  s.BeloteStage = 0;
+
+  if (s.CapotSeen == 0 && IsSeat(k)) s.DealPoints[k] += 10;
+  s.CapotSeen = 0;
+
+  // The contract is judged on trick points and announcements together.
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.TrickFlag[seat] == 1) s.DealPoints[seat] += AnnounceSum(s, seat) + s.BelotePoints[seat];
+  }
+
+  if (IsSeat(T)) {
+    bool dedans = false;
+    for (int other = 1; other <= 4; ++other) {
+      if (other != T && s.DealPoints[T] < s.DealPoints[other]) dedans = true;
+    }
+    if (dedans) g.w.SetText(BidLabel(T), " DEDANS");
+    OnePause(g);
+    OnePause(g);
+    ClearBidLabels(g);
+    SettleContract(s, T);
+  }
+
+  // Announcements are credited apart from the deal points, below.
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.TrickFlag[seat] == 1) s.DealPoints[seat] -= AnnounceSum(s, seat) + s.BelotePoints[seat];
+  }
+
+  AddCapotBonus(s);
+  // A taker left with nothing but a capot bonus of 30 does not keep it.
+  if (IsSeat(T) && s.DealPoints[T] == 30) s.DealPoints[T] = 0;
+
+  CreditScores(s);
+  ShowScores(g);
+
+  s.GameWinner = 0;
+  s.TrumpsPlayed = 0;
+  s.GameWinner = FindWinner(s);
+  Notify(g, [](PlayObserver& o) { o.DealScored(); });
+  if (s.GameWinner == 0) return;
+
+  g.w.SetText(Control::ET14, "LE JOUEUR " + std::to_string(s.GameWinner) + " EST LE MEILLEUR");
+  for (int seat = 1; seat <= 4; ++seat) s.GameScore[seat] = 0;
+  if (s.SoundOn == 1) g.w.PlaySound("So/E.wav");
+  s.DialogResult = ShowBox(g, " On s'en fait une autre ?->", Buttons::Confirmation);
+  if (s.DialogResult == kAnswerNo) {
+    s.SoundOn = 0;
+    g.w.Quit();
+    throw ProgramEnds{};
+  }
+}
+
+}  // namespace belote
