@@ -1,0 +1,310 @@
+#include "engine/PlayStep.h"
+
+#include <cassert>
+#include <string>
+
+#include "engine/Announcements.h"
+#include "engine/Bidding.h"
+#include "engine/CardRules.h"
+#include "engine/ComputerPlay.h"
+#include "engine/Deal.h"
+#include "engine/Scoring.h"
+#include "model/Cards.h"
+
+namespace belote {
+
+namespace {
+
+// Where each computer seat's card starts its glide and where it comes to
+// rest on the table, seats 2..4.
+constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
+constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
+
+std::string ValueText(int seat) {
+  return " " + std::to_string(seat) + " - Valeur de la carte qu' il joue = ";
+}
+
+void EmptyBidLabels(TableWindow& w, const char* text) {
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
+}
+
+// Marks the engine busy for the length of one play step, whatever way it
+// is left.
+class BusyFlag {
+ public:
+  explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyFlag() { flag_ = false; }
+  BusyFlag(const BusyFlag&) = delete;
+  BusyFlag& operator=(const BusyFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+void StartNewGame(Game& g) {
+  TableState& s = g.s;
+  s.GameWinner = 0;
+  ResetTableDisplay(s, g.w);
+  s.Speaker = 1;
+  s.BidTurn = 0;
+  s.Taker = 0;
+  s.Opener = 1;
+  s.Pot = 0;
+  for (int seat = 1; seat <= 4; ++seat) s.GameScore[seat] = 0;
+}
+
+// Everything a deal leaves behind is wiped before the cards are shuffled
+// again; the scores and any points carried over stay.
+void ClearDeal(Game& g) {
+  TableState& s = g.s;
+  TableWindow& w = g.w;
+  s.DialogResult = kAnswerYes;
+  for (int k = 4; k <= 7; ++k) w.SetText(ETControl(k), " ANNONCES");
+  w.SetText(Control::ET8, "BELOTE au Joueur N° ");
+  w.SetText(Control::ET9, "Meilleure ANNONCE Joueur N° ");
+  for (Control c : {Control::ET3, Control::ET1, Control::ET2, Control::ET14}) w.SetText(c, "");
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(14 + seat), ValueText(seat));
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(18 + seat), " ");
+
+  s.Taker = 0;
+  for (auto& row : s.AnnouncePoints)
+    for (int& v : row) v = 0;
+  for (auto& row : s.SequenceHeight)
+    for (int& v : row) v = 0;
+  for (auto& row : s.CarreFlag)
+    for (int& v : row) v = 0;
+  for (int& v : s.BelotePoints) v = 0;
+  for (int& v : s.RankCount) v = 0;
+  for (int& v : s.SequenceTop) v = 0;
+  for (auto& text : s.SeatAnnounceText) text.clear();
+  for (auto& text : s.AnnounceValueText) text.clear();
+  s.AnnounceText1.clear();
+  s.AnnounceText2.clear();
+  s.CarreCount = 0;
+  s.BestAnnouncer = 0;
+  for (int& v : s.TrickFlag) v = 0;
+  for (auto& row : s.SuitCount)
+    for (int& v : row) v = 0;
+  for (int& v : s.PictureOf) v = 0;
+  for (auto& v : s.Drawn) v = 0;
+  for (auto* plane : {s.SlotPicture, s.SlotCard, s.SlotPoints, s.SlotSequence}) {
+    for (int seat = 0; seat <= 4; ++seat) {
+      for (int slot = 0; slot <= 8; ++slot) plane[seat][slot] = 0;
+    }
+  }
+  for (int slot = 1; slot <= 8; ++slot) {
+    w.SetImageLeft(HandImage(slot), kHandLeft[slot]);
+    w.SetImageTop(HandImage(slot), kHandTop[slot]);
+  }
+  s.TrumpSuit = 0;
+}
+
+// Shuffles, bids and deals until some seat takes, then completes the hands,
+// finds the announcements and sets the first trick up for the opener.
+void DealNewHand(Game& g) {
+  TableState& s = g.s;
+  TableWindow& w = g.w;
+  while (true) {
+    ClearDeal(g);
+    Notify(g, [](PlayObserver& o) { o.DealStarting(); });
+    const std::int64_t seed = Shuffle(g);
+    ShowFirstFive(s, w);
+    Notify(g, [&](PlayObserver& o) { o.Shuffled(seed); });
+    CountTurnedSuit(s);
+
+    FirstBidRound(g);
+    if (s.Taker == 0) {
+      w.SetText(Control::ET14, "TOUT LE MONDE PASSE");
+      // The second round opens with the seat that opened the first.
+      s.Speaker = s.Speaker == 1 ? 4 : s.Speaker - 1;
+      s.Opener = s.Opener == 1 ? 4 : s.Opener - 1;
+      s.BidPhase = 2;
+      EmptyBidLabels(w, "");
+      SecondBidRound(g);
+      s.BidPhase = 1;
+    }
+    const bool redeal = s.Taker == 0;
+    Notify(g, [&](PlayObserver& o) { o.BiddingOver(redeal); });
+    if (!redeal) break;
+    ShowBox(g, "TOUT LE MONDE PASSE AU 2eme TOUR.\n ON REDONNE DES CARTES!", Buttons::Oui,
+            ScreenPos{345, 450});
+    EmptyBidLabels(w, "");
+  }
+
+  GiveTurnedCard(s, s.Taker);
+  if (s.Taker >= 2) {
+    ShowBox(g, std::string(kSeatNames[s.Taker]) + " prend à " + kSuitNames[s.TrumpSuit],
+            Buttons::Oui, ScreenPos{345, 450});
+  }
+  EmptyBidLabels(w, " ");
+
+  CompleteDeal(s, w);
+  RecodeCards(s);
+  DetectAnnouncements(s, w);
+  ScoreAnnouncements(s, w);
+  SortHands(s, w);
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(14 + seat), ValueText(seat));
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(18 + seat), " ");
+
+  s.BestCard = 0;
+  s.LedBest = 0;
+  s.TrickHolder = 0;
+  s.TrickPoints = 0;
+  s.LedCard = 0;
+  s.HighCard = 0;
+  s.TrickPos = 1;
+  s.TrickNo = 1;
+  for (int& p : s.Played) p = 0;
+  s.TrumpsPlayed = 0;
+  Notify(g, [](PlayObserver& o) { o.HandsReady(); });
+
+  s.CurSeatIdx = s.Opener - 1;
+}
+
+// Puts the card of seat CurSeatIdx + 1, slot CurRow, on the table and
+// takes it out of the hand.
+void ShowAndTakeCard(Game& g) {
+  TableState& s = g.s;
+  TableWindow& w = g.w;
+  const int seat = s.CurSeatIdx + 1;
+  const int slot = s.CurRow;
+  const int card = s.SlotCard[seat][slot];
+  const int points = s.SlotPoints[seat][slot];
+
+  if (seat == 1) {
+    w.CopyPicture(HandImage(slot), Control::Image9);
+    w.LoadPicture(HandImage(slot), kPlayedSlotFile);
+    w.SetText(Control::ET15, ValueText(1) + std::to_string(points));
+    OnePause(g);
+  } else {
+    const Control place = TablePlace(seat);
+    OnePause(g);
+    w.LoadPicture(place, PictureFile(s.PictureOf[card]));
+    if (s.AnimationOn == 1) {
+      w.SetImageLeft(place, kGlideStartLeft[seat]);
+      w.StartAnimationTimer();
+      OnePause(g);
+    }
+    w.SetImageLeft(place, kPlaceLeft[seat]);
+    w.SetText(ETControl(14 + seat), ValueText(seat) + std::to_string(points));
+  }
+
+  if (s.TrickPos == 1 && seat >= 2 && card >= 1) s.LedCard = card;
+  if (seat >= 2 && card > s.HighCard) s.HighCard = card;
+  if (seat == s.BeloteSeat) CallBelote(s, w, seat, card);
+  s.TrickPoints += points;
+  s.SlotCard[seat][slot] = 0;
+  w.SetText(Control::ET2, "TENANT = " + std::to_string(s.TrickHolder) +
+                              "        MAIN = " + std::to_string(s.TrickPoints));
+}
+
+void PlayHumanCard(Game& g) {
+  TableState& s = g.s;
+  const int card = s.SlotCard[1][s.CurRow];
+  bool takes = false;
+  if (s.TrickPos == 1) {
+    takes = true;
+  } else if (TakesLead(card, s.BestCard)) {
+    takes = true;
+    // The first trump on a plain trick remembers the plain card it beat.
+    if (IsTrump(card) && !IsTrump(s.BestCard)) s.LedBest = s.BestCard;
+  }
+  if (takes) {
+    s.BestCard = card;
+    s.TrickHolder = 1;
+  }
+  RecordPlayedCard(s, card);
+  Notify(g, [&](PlayObserver& o) {
+    o.CardPlayed(1, s.CurRow, card, s.SlotPoints[1][s.CurRow], takes);
+  });
+  ShowAndTakeCard(g);
+}
+
+void PlayComputerCard(Game& g) {
+  TableState& s = g.s;
+  const int seat = s.CurSeatIdx + 1;
+  g.w.SetText(Control::ET14, "LES ADVERSAIRES JOUENT");
+  const ComputerChoice choice = ChooseComputerCard(s, seat);
+  assert(choice.slot >= 1 && choice.slot <= 8 && s.SlotCard[seat][choice.slot] != 0);
+  s.CurRow = choice.slot;
+  const int card = s.SlotCard[seat][s.CurRow];
+  RecordPlayedCard(s, card);
+  if (choice.takesLead) {
+    s.BestCard = card;
+    s.TrickHolder = seat;
+  }
+  Notify(g, [&](PlayObserver& o) {
+    o.CardPlayed(seat, s.CurRow, card, s.SlotPoints[seat][s.CurRow], choice.takesLead);
+  });
+  ShowAndTakeCard(g);
+}
+
+// After a card is down: pass the turn, or close the trick, and after the
+// eighth trick score the deal and deal the next one.
+void PassTurn(Game& g) {
+  TableState& s = g.s;
+  if (s.TrickPos < 4) {
+    ++s.TrickPos;
+    s.CurSeatIdx = (s.CurSeatIdx + 1) % 4;
+    return;
+  }
+  CloseTrick(g);
+  if (s.TrickNo != 9) {
+    s.CurSeatIdx = s.TrickHolder - 1;
+    return;
+  }
+  EndDeal(g);
+  if (g.w.Closing()) throw ProgramEnds{};
+  if (s.GameWinner != 0) StartNewGame(g);
+  DealNewHand(g);
+}
+
+void RunPlayStep(Game& g) {
+  TableState& s = g.s;
+  s.BidPhase = 1;
+  const bool cardChosen = s.CurRow >= 1 && s.CurRow <= 8 && s.SlotCard[1][s.CurRow] != 0;
+  if (cardChosen) {
+    s.CurSeatIdx = 0;
+    PlayHumanCard(g);
+    PassTurn(g);
+  } else {
+    StartNewGame(g);
+    DealNewHand(g);
+  }
+  while (s.CurSeatIdx != 0) {
+    PlayComputerCard(g);
+    PassTurn(g);
+  }
+}
+
+}  // namespace
+
+void PlayStep(Game& g) {
+  assert(!g.inPlayStep && "the play step was entered while it was running");
+  if (g.inPlayStep) return;
+  BusyFlag busy(g.inPlayStep);
+  try {
+    RunPlayStep(g);
+  } catch (const ProgramEnds&) {
+    // The game is over or the window is closing: unwind quietly.
+  }
+}
+
+bool HandImageClick(Game& g, int slot) {
+  TableState& s = g.s;
+  // While the play step runs, CurRow belongs to the computer seats' cards;
+  // a click that slipped through must not touch it.
+  if (g.inPlayStep || slot < 1 || slot > 8) return false;
+  if (!IsLegalHumanCard(s, slot)) return false;
+  s.CurRow = slot;
+  for (int seat = 1; seat <= 4; ++seat) g.w.SetText(BidLabel(seat), "");
+  if (s.AnimationOn == 1) {
+    g.w.SetImageTop(HandImage(slot), 420);
+    g.w.StartAnimationTimer();
+    return true;
+  }
+  if (s.SlotCard[1][slot] > 0) PlayStep(g);
+  return true;
+}
+
+}  // namespace belote
