@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QEventLoop;
 class QWidget;
 
 namespace belote {
@@ -32,7 +33,7 @@ class TForm2 : public QObject {
 
   QWidget* table_;
   int milliseconds_;
-  class QEventLoop* loop_ = nullptr;
+  QEventLoop* loop_ = nullptr;
 };
 
 }  // namespace belote

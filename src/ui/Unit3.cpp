@@ -1,0 +1,70 @@
+#include "ui/Unit3.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <utility>
+
+namespace belote {
+
+namespace {
+constexpr int kWidth = 350;
+constexpr int kHeight = 98;
+const QPoint kCorner(234, 466);
+}  // namespace
+
+TForm3::TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), onPress_(std::move(image14MouseDown)) {
+  setObjectName("Form3");
+  setModal(true);
+  setFixedSize(kWidth, kHeight);
+
+  image14_ = new QLabel(this);
+  image14_->setObjectName("Image14");
+  image14_->setGeometry(0, 0, kWidth, kHeight);
+  image14_->setAlignment(Qt::AlignCenter);
+  // Without the picture the chooser still takes presses at the right places.
+  QPixmap picture(QStringLiteral("Im/Choix.Bmp"));
+  if (!picture.isNull()) image14_->setPixmap(picture);
+  image14_->installEventFilter(this);
+
+  move(kCorner);
+}
+
+void TForm3::ForceClose() {
+  forceClosing_ = true;
+  reject();
+}
+
+void TForm3::Image14MouseDown(int x) {
+  if (onPress_ && onPress_(x)) accept();
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+  // Every press counts, whichever button, the second press of a double
+  // click included.
+  if (watched == image14_ &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    Image14MouseDown(static_cast<int>(mouse->position().x()));
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+  // No key closes the chooser: the player must click a tile.
+  event->accept();
+}
+
+void TForm3::reject() {
+  if (forceClosing_) QDialog::reject();
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (pos() != kCorner) move(kCorner);
+}
+
+}  // namespace belote
