@@ -1,0 +1,28 @@
+// A whole self-play run: games one after the other until the wanted number
+// of deals has been played, as if the options panel had just been confirmed.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "HumanSeat.h"
+
+namespace belote::selfplay {
+
+struct RunOptions {
+  std::int64_t deals = 0;  // deals played to their end; redeals do not count
+  std::int64_t seed = 0;   // first second the shuffles are seeded with
+  HumanMode human = HumanMode::Computer;
+  int target = 2500;
+  std::ostream* transcript = nullptr;  // one JSON line per deal when set
+};
+
+struct RunResult {
+  std::int64_t deals = 0;
+  std::string error;  // empty when the run went through
+};
+
+RunResult RunSelfPlay(const RunOptions& options);
+
+}  // namespace belote::selfplay

@@ -1,0 +1,85 @@
+#include "SelfPlayTable.h"
+
+#include <stdexcept>
+
+#include "HumanSeat.h"
+#include "engine/Bidding.h"
+
+namespace belote::selfplay {
+
+namespace {
+
+// The end of the question the human is asked in the first bidding round.
+const std::string kTakeQuestion = " Tu la prends cette carte?";
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A chooser that never closes would hang the run; no sane sequence of
+// presses needs this many.
+constexpr int kMaxChooserPresses = 1000;
+
+}  // namespace
+
+void TableTexts::StartDeal() {
+  callouts.clear();
+  presses.clear();
+  for (auto& m : marks) m.clear();
+}
+
+SelfPlayTable::SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts)
+    : s_(s), human_(human), keepTexts_(keepTexts) {}
+
+void SelfPlayTable::SetText(Control c, const std::string& text) {
+  if (!keepTexts_) return;
+  switch (c) {
+    case Control::ET4:
+    case Control::ET5:
+    case Control::ET6:
+    case Control::ET7:
+      texts_.announceBoxes[static_cast<int>(c) - static_cast<int>(Control::ET4) + 1] = text;
+      break;
+    case Control::ET8:
+      texts_.beloteLine = text;
+      break;
+    case Control::ET9:
+      texts_.bestLine = text;
+      break;
+    case Control::Meilleur:
+      // A single space is the label being cleared when a trick closes.
+      if (text != " ") texts_.callouts.push_back(text);
+      break;
+    case Control::Label4:
+    case Control::Label5:
+    case Control::Label6:
+    case Control::Label7:
+      if (text == " CAPOT" || text == " DEDANS") {
+        texts_.marks[static_cast<int>(c) - static_cast<int>(Control::Label4) + 1] = text;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+int SelfPlayTable::MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos>) {
+  if (buttons == Buttons::OuiNon && EndsWith(text, kTakeQuestion)) {
+    return human_.AnswerTakeQuestion(s_);
+  }
+  // Tricks confirmed, takers acknowledged, and always another game.
+  return kAnswerYes;
+}
+
+void SelfPlayTable::RunSuitChooser() {
+  for (int n = 0; n < kMaxChooserPresses; ++n) {
+    const int x = human_.PressSuitChooser(s_, n);
+    if (keepTexts_) texts_.presses.push_back(x);
+    if (SuitChooserPress(s_, *this, x)) return;
+  }
+  throw std::runtime_error("the suit chooser did not close after " +
+                           std::to_string(kMaxChooserPresses) + " presses");
+}
+
+}  // namespace belote::selfplay

@@ -1,0 +1,71 @@
+// The card table as the self-play runner sees it: no window, no waits, every
+// box confirmed, the human's questions passed to the seat that plays for him.
+// When a transcript is asked for it keeps the few texts the transcript needs;
+// otherwise every write is dropped on the floor.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/TableWindow.h"
+#include "model/TableState.h"
+
+namespace belote::selfplay {
+
+class HumanSeat;
+
+// What the table remembers of the texts written during a deal.
+struct TableTexts {
+  std::string announceBoxes[5];       // ET4..ET7, seats 1..4
+  std::string beloteLine;             // ET8
+  std::string bestLine;               // ET9
+  std::vector<std::string> callouts;  // Meilleur, since the last trick closed
+  std::string marks[5];               // " CAPOT" or " DEDANS" on a bid label, seats 1..4
+  std::vector<int> presses;           // the human's presses on the suit chooser
+
+  void StartDeal();
+};
+
+class SelfPlayTable : public TableWindow {
+ public:
+  SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts);
+
+  const TableTexts& Texts() const { return texts_; }
+  TableTexts& Texts() { return texts_; }
+  // Ends the run: the engine stops at its next wait.
+  void Stop() { closing_ = true; }
+
+  void SetText(Control c, const std::string& text) override;
+  void LoadPicture(Control, const std::string&) override {}
+  void CopyPicture(Control, Control) override {}
+  void SetImageLeft(Control, int) override {}
+  void SetImageTop(Control, int) override {}
+  void StartAnimationTimer() override {}
+  void Pause() override {}
+  int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
+  void RunSuitChooser() override;
+  void PlaySound(const std::string&) override {}
+  void Quit() override { closing_ = true; }
+  bool Closing() const override { return closing_; }
+
+ private:
+  TableState& s_;
+  HumanSeat& human_;
+  bool keepTexts_;
+  bool closing_ = false;
+  TableTexts texts_;
+};
+
+// A clock that moves one second on every reading, from a chosen start: runs
+// repeat exactly, and two shuffles in a row never get the same seed.
+class SteppingClock : public SecondsClock {
+ public:
+  explicit SteppingClock(std::int64_t start) : next_(start) {}
+  std::int64_t Now() override { return next_++; }
+
+ private:
+  std::int64_t next_;
+};
+
+}  // namespace belote::selfplay
