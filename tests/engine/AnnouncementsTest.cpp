@@ -85,10 +85,11 @@ TEST_F(Announcements, HigherCarreWinsOverMorePointsAndOverCent) {
   EXPECT_EQ(Box(1), " ANNONCES: Carré de Dames = 100 pts");
 }
 
-TEST_F(Announcements, EightsAndSevensMakeNoCarre) {
-  Deal(kTrefle, {Cat({Carre(kEight), Carre(kSeven)})});
+TEST_F(Announcements, NoCarreOfEightsNorBeloteInAPlainSuit) {
+  Deal(kTrefle, {Cat({Carre(kEight), Carre(kSeven)}), Hand{2, 3, 12}});
   EXPECT_EQ(Box(1), " ANNONCE : ");
   EXPECT_EQ(s.AnnouncePoints[kKindCarre][1], 0);
+  EXPECT_EQ(s.BelotePoints[2], 0);
 }
 
 TEST_F(Announcements, CentFromTheTopOfALongRun) {
@@ -106,7 +107,6 @@ TEST_F(Announcements, CinquanteBeatsATrumpTierceWhoseHolderKeepsTheBelote) {
   Deal(kCoeur, {Hand{}, Cat({Straight(kTrefle, kAce, 4), Straight(kPique, kTen, 2)}),
                 Straight(kCoeur, kAce, 3)});
   ScoreAnnouncements(s, w);
-  EXPECT_EQ(s.BestAnnouncer, 2);
   EXPECT_EQ(Box(2), " ANNONCES: Cinquante: à l'As de Trefle = 50 pts");
   EXPECT_EQ(Box(3), " ANNONCE : Tierce trop faible");
   EXPECT_EQ(Points(3), 0);
@@ -130,22 +130,16 @@ TEST_F(Announcements, AtEqualTopRankTrumpThenTheNearerSuitWins) {
   EXPECT_EQ(s.BeloteSeat, 2);
 }
 
-TEST_F(Announcements, TwoTiercesLoseToOneStrongerTierce) {
-  Deal(kCarreau, {Cat({Straight(kCoeur, kKing, 3), Straight(kPique, kQueen, 3)}),
-                  Straight(kTrefle, kAce, 3)});
+TEST_F(Announcements, TwoTiercesCountAsTheBetterOfThem) {
+  // Both are found, whichever suit comes first in the hand, and 40 still
+  // loses to a single tierce with a higher top card.
+  Deal(kCarreau,
+       {Cat({Straight(kCoeur, kTen, 3), Straight(kPique, kKing, 3)}), Straight(kTrefle, kAce, 3)});
+  EXPECT_EQ(s.SeatAnnounceText[1], "Tierce: au Roi de Pique + Tierce: au Dix de Coeur");
   ScoreAnnouncements(s, w);
   EXPECT_EQ(s.AnnounceValueText[1], "40");
   EXPECT_EQ(s.BestAnnouncer, 2);
   EXPECT_EQ(Points(1), 0);
-  EXPECT_EQ(Points(2), 20);
-}
-
-// The second tierce may lie in a suit before the first one in the hand.
-TEST_F(Announcements, SecondTierceAnywhereInTheHandAndTheBetterOneCounts) {
-  Deal(kCarreau, {Cat({Straight(kCoeur, kTen, 3), Straight(kPique, kAce, 3)})});
-  EXPECT_EQ(s.SeatAnnounceText[1], "Tierce: à l'As de Pique + Tierce: au Dix de Coeur");
-  ScoreAnnouncements(s, w);
-  EXPECT_EQ(s.AnnounceValueText[1], "40");
 
   // Kings of Coeur (found first) and of trump Pique: the trump one counts
   // against Trefle, which alone would beat Coeur.
@@ -165,7 +159,6 @@ TEST_F(Announcements, OneCarreWithASequenceAmongTheOtherFourCards) {
   EXPECT_EQ(s.SeatAnnounceText[2], "Carré de Dix + Tierce: à l'As de Pique");
   ScoreAnnouncements(s, w);
   EXPECT_EQ(s.AnnounceValueText[2], "120");
-  EXPECT_EQ(s.BestAnnouncer, 1);
   EXPECT_EQ(s.AnnouncePoints[kKindCarre][1], 150);
   EXPECT_EQ(s.AnnouncePoints[kKindSecondCinquante][1], 50);
   EXPECT_EQ(Box(1), " ANNONCES: Carré de Neufs + Cinquante: à l'As de Carreau = 200 pts");
@@ -201,11 +194,6 @@ TEST_F(Announcements, NobodyAnnouncesInAFullDeal) {
   EXPECT_EQ(w.text.count(Control::ET8), 0u);
   EXPECT_EQ(s.BestAnnouncer, 0);
   EXPECT_EQ(s.BeloteSeat, 0);
-}
-
-TEST_F(Announcements, KingAndQueenOfAPlainSuitAreNoBelote) {
-  Deal(kTrefle, {Hand{2, 3, 12}});
-  EXPECT_EQ(s.BelotePoints[1], 0);
 }
 
 TEST_F(Announcements, BeloteCalledInEitherOrderAndAgainNextDeal) {
