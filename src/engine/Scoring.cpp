@@ -28,10 +28,10 @@ int AnnounceSum(const TableState& s, int seat) {
   return sum;
 }
 
-// A seat's points beat those of both other seats that are neither a nor b.
-bool AboveTheOtherTwo(const TableState& s, int seat, int a, int b) {
+// A seat's points beat those of both seats that are neither it nor the taker.
+bool AboveTheOtherTwo(const TableState& s, int seat, int taker) {
   for (int other = 1; other <= 4; ++other) {
-    if (other == seat || other == a || other == b) continue;
+    if (other == seat || other == taker) continue;
     if (s.DealPoints[seat] <= s.DealPoints[other]) return false;
   }
   return true;
@@ -73,15 +73,19 @@ void SettleContract(TableState& s, int taker) {
 
   // He failed: the best of the others, if one stands alone at the top, takes
   // his trick points and the pot. The seats are tried starting after him.
+  bool handedOver = false;
   for (int step = 1; step <= 3; ++step) {
     const int x = (taker + step - 1) % 4 + 1;
-    if (!AboveTheOtherTwo(s, x, taker, x)) continue;
+    if (!AboveTheOtherTwo(s, x, taker)) continue;
     s.DealPoints[x] += s.DealPoints[taker] + s.Pot - joinedA - joinedB;
     s.DealPoints[taker] = 0;
     for (int kind = 1; kind <= 6; ++kind) s.AnnouncePoints[kind][taker] = 0;
     s.Pot = 0;
+    handedOver = true;
   }
-  s.DealPoints[taker] += joinedB;
+  // He keeps his belote. When nobody stood alone above him nothing left his
+  // points, so it is still there and must not be counted twice.
+  if (handedOver) s.DealPoints[taker] += joinedB;
 }
 
 void AddCapotBonus(TableState& s) {
