@@ -1,0 +1,91 @@
+// The help page opens in whatever viewer the desktop has, often without a
+// network: it must be well-formed, self-contained UTF-8, and its table of
+// contents must lead somewhere.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <vector>
+
+#include "GameFolder.h"
+
+namespace {
+
+QString ReadHelpPage() {
+  QFile file(GamePath(QStringLiteral("Notice01.html")));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  QStringDecoder decode(QStringDecoder::Utf8);
+  QString text = decode(bytes);
+  if (decode.hasError()) return {};
+  return text;
+}
+
+// Checks that every element opened is closed in order, outside the style
+// sheet; returns the first fault found, or an empty text.
+QString TagFault(const QString& html) {
+  static const QSet<QString> kVoid = {"meta", "br", "hr", "img", "link", "input", "wbr"};
+  static const QRegularExpression tag(QStringLiteral("<(/?)([a-zA-Z0-9]+)[^>]*?(/?)>"));
+  std::vector<QString> open;
+  auto it = tag.globalMatch(html);
+  while (it.hasNext()) {
+    const QRegularExpressionMatch m = it.next();
+    const QString name = m.captured(2).toLower();
+    if (kVoid.contains(name) || !m.captured(3).isEmpty()) continue;
+    if (m.captured(1).isEmpty()) {
+      open.push_back(name);
+    } else if (open.empty() || open.back() != name) {
+      return QStringLiteral("</%1> at %2 does not close <%3>")
+          .arg(name)
+          .arg(m.capturedStart())
+          .arg(open.empty() ? QString() : open.back());
+    } else {
+      open.pop_back();
+    }
+  }
+  return open.empty() ? QString() : QStringLiteral("<%1> never closed").arg(open.back());
+}
+
+TEST(HelpPage, IsWellFormedSelfContainedUtf8) {
+  const QString html = ReadHelpPage();
+  ASSERT_FALSE(html.isEmpty()) << "missing or not UTF-8";
+  EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"fr\">")));
+  EXPECT_EQ(TagFault(html), QString());
+  for (const char* outside : {"http:", "https:", "src=", "<link", "@import", "url("})
+    EXPECT_FALSE(html.contains(QString::fromLatin1(outside))) << outside;
+}
+
+TEST(HelpPage, EveryInternalLinkHasItsTarget) {
+  const QString html = ReadHelpPage();
+  QSet<QString> ids;
+  static const QRegularExpression id(QStringLiteral("id=\"([^\"]+)\""));
+  for (auto it = id.globalMatch(html); it.hasNext();) ids.insert(it.next().captured(1));
+  static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+  int links = 0;
+  for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+    const QString target = it.next().captured(1);
+    EXPECT_TRUE(ids.contains(target)) << target.toStdString();
+  }
+  EXPECT_GE(links, 10);
+}
+
+TEST(HelpPage, ExplainsTheGameTheWayItIsPlayedHere) {
+  const QString html = ReadHelpPage();
+  // The words the table shows, so a player can look up what he sees.
+  for (const char* words :
+       {"Je prends", "Je passe", "« Deux »", "NON, PAS CETTE FOIS", "DEDANS", "CAPOT", "dix de der",
+        "BELOTE", "RE-BELOTE", "pot", "Tapis", "AIDE", "Quitter", "Oter le Son", "Mettre Animation",
+        "Points pour cette partie", "<kbd>1</kbd> à <kbd>8</kbd>"})
+    EXPECT_TRUE(html.contains(QString::fromUtf8(words))) << words;
+  // Values of the announcements and of the capot.
+  for (const char* row : {"Carré de valets</td>.*>200<", "Carré de neufs</td>.*>150<",
+                          "Tierce</td>.*>20<", "Cinquante</td>.*>50<", "Cent</td>.*>100<",
+                          "un seul</td><td>30 points", "deux</td><td>50 points", "88 points"})
+    EXPECT_TRUE(html.contains(QRegularExpression(QString::fromUtf8(row)))) << row;
+}
+
+}  // namespace
