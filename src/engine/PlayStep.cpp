@@ -1,6 +1,7 @@
 #include "engine/PlayStep.h"
 
 #include <cassert>
+#include <cstddef>
 #include <string>
 
 #include "engine/Announcements.h"
@@ -26,6 +27,15 @@ std::string ValueText(int seat) {
 
 void EmptyBidLabels(TableWindow& w, const char* text) {
   for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
+}
+
+template <typename T>
+void Zero(T& value) {
+  value = T{};
+}
+template <typename T, std::size_t N>
+void Zero(T (&table)[N]) {
+  for (auto& entry : table) Zero(entry);
 }
 
 // Marks the engine busy for the length of one play step, whatever way it
@@ -67,31 +77,26 @@ void ClearDeal(Game& g) {
   for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(18 + seat), " ");
 
   s.Taker = 0;
-  for (auto& row : s.AnnouncePoints)
-    for (int& v : row) v = 0;
-  for (auto& row : s.SequenceHeight)
-    for (int& v : row) v = 0;
-  for (auto& row : s.CarreFlag)
-    for (int& v : row) v = 0;
-  for (int& v : s.BelotePoints) v = 0;
-  for (int& v : s.RankCount) v = 0;
-  for (int& v : s.SequenceTop) v = 0;
-  for (auto& text : s.SeatAnnounceText) text.clear();
-  for (auto& text : s.AnnounceValueText) text.clear();
-  s.AnnounceText1.clear();
-  s.AnnounceText2.clear();
-  s.CarreCount = 0;
-  s.BestAnnouncer = 0;
-  for (int& v : s.TrickFlag) v = 0;
-  for (auto& row : s.SuitCount)
-    for (int& v : row) v = 0;
-  for (int& v : s.PictureOf) v = 0;
-  for (auto& v : s.Drawn) v = 0;
-  for (auto* plane : {s.SlotPicture, s.SlotCard, s.SlotPoints, s.SlotSequence}) {
-    for (int seat = 0; seat <= 4; ++seat) {
-      for (int slot = 0; slot <= 8; ++slot) plane[seat][slot] = 0;
-    }
-  }
+  Zero(s.AnnouncePoints);
+  Zero(s.SequenceHeight);
+  Zero(s.CarreFlag);
+  Zero(s.BelotePoints);
+  Zero(s.RankCount);
+  Zero(s.SequenceTop);
+  Zero(s.SeatAnnounceText);
+  Zero(s.AnnounceValueText);
+  Zero(s.AnnounceText1);
+  Zero(s.AnnounceText2);
+  Zero(s.CarreCount);
+  Zero(s.BestAnnouncer);
+  Zero(s.TrickFlag);
+  Zero(s.SuitCount);
+  Zero(s.PictureOf);
+  Zero(s.Drawn);
+  Zero(s.SlotPicture);
+  Zero(s.SlotCard);
+  Zero(s.SlotPoints);
+  Zero(s.SlotSequence);
   for (int slot = 1; slot <= 8; ++slot) {
     w.SetImageLeft(HandImage(slot), kHandLeft[slot]);
     w.SetImageTop(HandImage(slot), kHandTop[slot]);
