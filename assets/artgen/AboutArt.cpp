@@ -21,9 +21,9 @@ constexpr double kArtRight = 132.0;  // the artwork takes the left part
 
 // A fan of four cards, one of each suit, held from below.
 void PaintFan(QPainter& p, QPointF pivot) {
-  const int pictures[4] = {4, 12, 20, 25};  // jacks of Coeur, Carreau, Pique, the ace of Trefle
-  const double angles[4] = {-27.0, -9.0, 9.0, 27.0};
-  const double scale = 0.56;
+  const int pictures[4] = {28, 2, 11, 17};  // jack of Trefle, king, queen, ace of Pique
+  const double angles[4] = {-24.0, -8.0, 8.0, 24.0};
+  const double scale = 0.5;
   for (int i = 0; i < 4; ++i) {
     const QImage card = DrawCard(pictures[i], QColor(0, 0, 0, 0));
     p.save();
@@ -31,7 +31,7 @@ void PaintFan(QPainter& p, QPointF pivot) {
     p.rotate(angles[i]);
     p.scale(scale, scale);
     // Each card hangs from the pivot near its bottom edge.
-    const QPointF corner(-kCardWidth / 2.0, -kCardHeight + 18.0);
+    const QPointF corner(-kCardWidth / 2.0, -kCardHeight - 34.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
     p.drawRoundedRect(QRectF(corner + QPointF(3, 3), QSizeF(kCardWidth, kCardHeight)), 7, 7);
@@ -46,18 +46,24 @@ void PaintArtwork(QPainter& p) {
   felt.setColorAt(0.0, kTeal.lighter(125));
   felt.setColorAt(1.0, kTeal.darker(160));
   p.fillRect(art, felt);
-  PaintFan(p, QPointF(kArtRight / 2, 132.0));
+  p.save();
+  p.setClipRect(art);
+  PaintFan(p, QPointF(kArtRight / 2, 156.0));
+  p.restore();
   FillTextOutlined(p, QStringLiteral("BELOTE"), Face::SerifBold, QRectF(6, 160, kArtRight - 12, 26),
                    22.0, kInkGold, QColor(60, 30, 0), 1.6, Qt::AlignHCenter | Qt::AlignTop);
-  // The four suits under the title.
-  const double y = 196.0;
+  // The four suits under the title, on a small card-white band.
+  const QRectF band(kArtRight / 2 - 38, 192.0, 76.0, 16.0);
+  p.setPen(QPen(kInkGoldDark, 1.0));
+  p.setBrush(QColor(255, 251, 238));
+  p.drawRoundedRect(band, 8, 8);
   for (int suit = 1; suit <= 4; ++suit) {
     const double h = 10.0;
     const double w = h * SuitAspect(suit);
-    const double x = kArtRight / 2 + (suit - 2.5) * 17.0;
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1.6));
+    const double x = band.center().x() + (suit - 2.5) * 17.0;
+    p.setPen(Qt::NoPen);
     p.setBrush(SuitColour(suit));
-    p.drawPath(SuitPath(suit, QRectF(x - w / 2, y, w, h)));
+    p.drawPath(SuitPath(suit, QRectF(x - w / 2, band.top() + 3, w, h)));
   }
 }
 

@@ -153,27 +153,33 @@ QImage DrawIcon(int size) {
   p.setRenderHint(QPainter::Antialiasing);
   // Designed on a 32-pixel grid and scaled.
   p.scale(size / 32.0, size / 32.0);
+  // The spade card lies behind, turned to the left so its sign shows
+  // beside the heart card in front.
   struct Card {
+    QPointF foot;
     double angle;
     int suit;
+    QPointF sign;
+    double signHeight;
   };
-  const Card cards[2] = {{-14.0, 3}, {12.0, 1}};
+  const Card cards[2] = {{{12.5, 30.0}, -17.0, 3, {-1.5, -18.0}, 9.0},
+                         {{19.5, 30.5}, 13.0, 1, {0.0, -14.0}, 12.0}};
   for (const Card& c : cards) {
     p.save();
-    p.translate(16.0, 30.0);
+    p.translate(c.foot);
     p.rotate(c.angle);
-    const QRectF face(-9.0, -27.0, 18.0, 26.0);
+    const QRectF face(-8.5, -27.0, 17.0, 25.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawRoundedRect(face.translated(0.8, 0.8), 2.5, 2.5);
     p.setPen(QPen(kCardBorder, 0.9));
     p.setBrush(Qt::white);
     p.drawRoundedRect(face, 2.5, 2.5);
-    const double h = 12.0;
-    const double w = h * SuitAspect(c.suit);
+    const double w = c.signHeight * SuitAspect(c.suit);
     p.setPen(Qt::NoPen);
     p.setBrush(SuitColour(c.suit));
-    p.drawPath(SuitPath(c.suit, QRectF(-w / 2, face.center().y() - h / 2, w, h)));
+    p.drawPath(SuitPath(
+        c.suit, QRectF(c.sign.x() - w / 2, c.sign.y() - c.signHeight / 2, w, c.signHeight)));
     p.restore();
   }
   p.end();

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 #include <vector>
 
 #include "CourtFigures.h"
@@ -125,18 +126,22 @@ void PaintCardFace(QPainter& p, const QColor& table) {
 
 void PaintPip(QPainter& p, int suit, QPointF centre, double height, bool upsideDown) {
   const double width = height * SuitAspect(suit);
-  p.save();
-  p.translate(centre);
-  if (upsideDown) p.rotate(180);
-  const QRectF box(-width / 2, -height / 2, width, height);
+  QTransform place;
+  place.translate(centre.x(), centre.y());
+  if (upsideDown) place.rotate(180);
+  const QPainterPath pip =
+      place.map(SuitPath(suit, QRectF(-width / 2, -height / 2, width, height)));
+  // A soft light from the top left gives the signs a little body; it is laid
+  // in card space so the upturned pips are lit the same way.
+  const QRectF box = pip.boundingRect();
   const QColor base = SuitColour(suit);
-  // A soft light from the top left gives the signs a little body.
   QLinearGradient shade(box.topLeft(), box.bottomRight());
-  shade.setColorAt(0.0, base.lighter(upsideDown ? 100 : 125));
-  shade.setColorAt(1.0, base.darker(upsideDown ? 125 : 100));
+  shade.setColorAt(0.0, base.lighter(122));
+  shade.setColorAt(1.0, base.darker(112));
+  p.save();
   p.setPen(Qt::NoPen);
   p.setBrush(shade);
-  p.drawPath(SuitPath(suit, box));
+  p.drawPath(pip);
   p.restore();
 }
 

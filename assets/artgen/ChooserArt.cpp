@@ -75,20 +75,24 @@ void PaintWreath(QPainter& p, QPointF c, double radius) {
       p.drawPath(t.map(leaf));
     }
   }
-  p.setPen(Qt::NoPen);
+  // A small red bow where the two branches meet.
+  const QPointF knot(c.x(), c.y() + radius + 0.5);
+  p.setPen(QPen(kRedDark, 0.6));
   p.setBrush(kBerry);
-  const QPointF knot(c.x(), c.y() + radius + 1.0);
-  p.drawEllipse(knot, 2.2, 2.0);
-  QPainterPath ribbon;
-  ribbon.moveTo(knot);
-  ribbon.lineTo(knot.x() - 5.0, knot.y() + 4.0);
-  ribbon.lineTo(knot.x() - 2.5, knot.y() + 4.5);
-  ribbon.closeSubpath();
-  ribbon.moveTo(knot);
-  ribbon.lineTo(knot.x() + 5.0, knot.y() + 4.0);
-  ribbon.lineTo(knot.x() + 2.5, knot.y() + 4.5);
-  ribbon.closeSubpath();
-  p.drawPath(ribbon);
+  for (int side = -1; side <= 1; side += 2) {
+    QPainterPath loop;
+    loop.moveTo(knot);
+    loop.quadTo(knot.x() + side * 6.0, knot.y() - 5.0, knot.x() + side * 6.0, knot.y() + 1.0);
+    loop.quadTo(knot.x() + side * 3.0, knot.y() + 2.0, knot.x(), knot.y());
+    p.drawPath(loop);
+    QPainterPath tail;
+    tail.moveTo(knot);
+    tail.lineTo(knot.x() + side * 4.5, knot.y() + 5.5);
+    tail.lineTo(knot.x() + side * 2.0, knot.y() + 5.0);
+    tail.closeSubpath();
+    p.drawPath(tail);
+  }
+  p.drawEllipse(knot, 1.6, 1.6);
 }
 
 void PaintSuitTile(QPainter& p, const Band& band, int suit, double top, double bottom) {
@@ -96,7 +100,7 @@ void PaintSuitTile(QPainter& p, const Band& band, int suit, double top, double b
   PaintTile(p, r, kTileWhite);
   const QPointF c = r.center() + QPointF(0, -1.5);
   PaintWreath(p, c, 23.0);
-  const double h = 27.0;
+  const double h = 30.0;
   const double w = h * SuitAspect(suit);
   p.setPen(Qt::NoPen);
   p.setBrush(suit <= 2 ? kBerry : kBlack);

@@ -24,7 +24,7 @@ Inks InksFor(int suit) {
     case 3:
       return {kInkGreen, kInkRed};
     default:
-      return {kInkRed, kInkGreen};
+      return {kInkPurple, kInkGreen};
   }
 }
 
@@ -44,6 +44,7 @@ void Fill(QPainter& p, const QPainterPath& path, const QColor& colour) {
 constexpr double kCx = 31.5;
 constexpr double kHeadY = 27.0;
 constexpr double kHeadR = 8.0;
+constexpr double kFigureScale = 1.12;
 
 void Face(QPainter& p, bool lips) {
   QPainterPath head;
@@ -228,46 +229,46 @@ void Queen(QPainter& p, const Inks& inks, double bottom) {
 
   // A rose held up on the left.
   p.setPen(QPen(kInkGreen.darker(130), 1.3, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(12.0, 56.0), QPointF(9.0, 22.0));
+  p.drawLine(QPointF(14.0, 56.0), QPointF(11.0, 22.0));
   QPainterPath leaf;
-  leaf.moveTo(10.0, 36.0);
-  leaf.quadTo(3.0, 31.0, 3.5, 27.0);
-  leaf.quadTo(9.0, 29.0, 10.0, 36.0);
+  leaf.moveTo(12.0, 36.0);
+  leaf.quadTo(5.0, 31.0, 5.5, 27.0);
+  leaf.quadTo(11.0, 29.0, 12.0, 36.0);
   Fill(p, leaf, kInkGreen);
   QPainterPath rose;
   for (int i = 0; i < 5; ++i) {
     const double a = i * 72.0;
     QTransform t;
-    t.translate(9.0, 19.0);
+    t.translate(11.0, 19.0);
     t.rotate(a);
     QPainterPath petal;
-    petal.addEllipse(QPointF(0.0, -2.6), 2.4, 2.8);
+    petal.addEllipse(QPointF(2.0, -2.6), 2.4, 2.8);
     rose.addPath(t.map(petal));
   }
   rose.setFillRule(Qt::WindingFill);
   Fill(p, rose.simplified(), kInkRed);
   p.setPen(Qt::NoPen);
   p.setBrush(kInkGold);
-  p.drawEllipse(QPointF(9.0, 19.0), 1.3, 1.3);
-  Hand(p, QPointF(12.0, 50.0));
+  p.drawEllipse(QPointF(11.0, 19.0), 1.3, 1.3);
+  Hand(p, QPointF(14.0, 50.0));
 }
 
 void Jack(QPainter& p, const Inks& inks, double bottom) {
   // Halberd on the right: a long shaft with an axe blade and a spike.
   p.setPen(QPen(kInkBlack, 2.4, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(52.0, 64.0), QPointF(52.0, 9.0));
+  p.drawLine(QPointF(49.0, 64.0), QPointF(49.0, 9.0));
   p.setPen(QPen(kInkHairBrown, 1.4, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(52.0, 64.0), QPointF(52.0, 9.0));
+  p.drawLine(QPointF(49.0, 64.0), QPointF(49.0, 9.0));
   QPainterPath blade;
-  blade.moveTo(52.0, 3.0);
-  blade.lineTo(54.0, 10.0);
-  blade.lineTo(59.5, 9.0);
-  blade.quadTo(61.5, 15.0, 59.5, 21.0);
-  blade.lineTo(53.5, 17.5);
+  blade.moveTo(49.0, 3.0);
+  blade.lineTo(51.0, 10.0);
+  blade.lineTo(56.5, 9.0);
+  blade.quadTo(58.5, 15.0, 56.5, 21.0);
   blade.lineTo(50.5, 17.5);
-  blade.lineTo(47.0, 14.5);
-  blade.lineTo(50.5, 12.0);
-  blade.lineTo(50.0, 10.0);
+  blade.lineTo(47.5, 17.5);
+  blade.lineTo(44.0, 14.5);
+  blade.lineTo(47.5, 12.0);
+  blade.lineTo(47.0, 10.0);
   blade.closeSubpath();
   Fill(p, blade, kInkGrey.lighter(125));
 
@@ -298,15 +299,19 @@ void Jack(QPainter& p, const Inks& inks, double bottom) {
   Fill(p, hair, kInkHairBrown);
   Face(p, false);
 
-  // Flat cap, tilted, with a long feather sweeping back.
-  QPainterPath feather;
-  feather.moveTo(kCx - 4.0, 15.0);
-  feather.quadTo(kCx - 16.0, 2.0, kCx - 26.0, 9.0);
-  feather.quadTo(kCx - 15.0, 8.0, kCx - 4.0, 18.5);
-  feather.closeSubpath();
-  Fill(p, feather, kCardWhite);
-  p.setPen(QPen(kInkGrey, 0.5));
-  p.drawLine(QPointF(kCx - 5.0, 16.5), QPointF(kCx - 23.0, 8.5));
+  // Flat cap with a plume standing up at the side.
+  QPainterPath plume;
+  plume.moveTo(kCx - 7.0, 15.0);
+  plume.cubicTo(kCx - 13.0, 11.0, kCx - 14.0, 3.0, kCx - 9.0, 0.5);
+  plume.cubicTo(kCx - 9.5, 4.0, kCx - 5.0, 7.0, kCx - 2.5, 13.5);
+  plume.closeSubpath();
+  Fill(p, plume, kCardWhite);
+  QPainterPath quill;
+  quill.moveTo(kCx - 5.0, 14.5);
+  quill.quadTo(kCx - 10.5, 8.0, kCx - 9.0, 1.5);
+  p.setPen(QPen(kInkGrey, 0.6));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(quill);
   QPainterPath cap;
   cap.moveTo(kCx - 11.5, 21.0);
   cap.quadTo(kCx - 10.0, 10.0, kCx + 3.0, 11.0);
@@ -321,7 +326,7 @@ void Jack(QPainter& p, const Inks& inks, double bottom) {
   band.quadTo(kCx, 19.8, kCx - 11.2, 23.0);
   band.closeSubpath();
   Fill(p, band, kInkGold);
-  Hand(p, QPointF(52.0, 50.0));
+  Hand(p, QPointF(49.0, 50.0));
 }
 
 }  // namespace
@@ -331,7 +336,7 @@ void PaintCourt(QPainter& p, int suit, int rank, const QRectF& panel) {
   const QColor suitInk = SuitColour(suit);
   p.save();
   p.setPen(QPen(suitInk, 1.0));
-  p.setBrush(kCourtPanel);
+  p.setBrush(rank == 2 ? kKingPanel : rank == 3 ? kQueenPanel : kJackPanel);
   p.drawRect(panel);
 
   const double half = panel.height() / 2.0;
@@ -344,17 +349,24 @@ void PaintCourt(QPainter& p, int suit, int rank, const QRectF& panel) {
     }
     p.setClipRect(QRectF(panel.left() + 0.5, panel.top() + 0.5, panel.width() - 1.0, half - 0.5));
     p.translate(panel.topLeft());
+    p.save();
+    // The figures fill the panel a little more than their drawing grid.
+    p.translate(kCx, 0);
+    p.scale(kFigureScale, kFigureScale);
+    p.translate(-kCx, 0);
+    const double bottom = half / kFigureScale + 2;
     switch (rank) {
       case 2:
-        King(p, inks, half + 2);
+        King(p, inks, bottom);
         break;
       case 3:
-        Queen(p, inks, half + 2);
+        Queen(p, inks, bottom);
         break;
       default:
-        Jack(p, inks, half + 2);
+        Jack(p, inks, bottom);
         break;
     }
+    p.restore();
     // The suit sign in the panel's corner, away from the emblem.
     const double h = 9.0;
     const double w = h * SuitAspect(suit);

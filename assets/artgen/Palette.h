@@ -21,12 +21,17 @@ inline const QColor kInkBlue(34, 64, 156);
 inline const QColor kInkGold(232, 180, 40);
 inline const QColor kInkGoldDark(170, 120, 20);
 inline const QColor kInkGreen(40, 128, 64);
+inline const QColor kInkPurple(112, 48, 136);
 inline const QColor kInkSkin(252, 216, 182);
 inline const QColor kInkHairBrown(120, 72, 32);
 inline const QColor kInkHairBlond(236, 196, 92);
 inline const QColor kInkGrey(150, 150, 160);
 inline const QColor kInkBlack(24, 24, 30);
-inline const QColor kCourtPanel(255, 250, 236);
+// Each rank's panel has its own faint tint, a second cue besides the
+// head-dress for telling king, queen and jack apart.
+inline const QColor kKingPanel(255, 246, 214);
+inline const QColor kQueenPanel(255, 238, 242);
+inline const QColor kJackPanel(234, 244, 255);
 
 // Suit colour: hearts and diamonds red, spades and clubs black.
 inline QColor SuitColour(int suit) {
