@@ -24,7 +24,7 @@ say() {
 finish() {
   sox "$1" -r "$rate" -c 1 -b 16 -e signed-integer "$work/clean.wav" \
     gain -6 highpass 80 \
-    silence 1 0.01 0.5% reverse silence 1 0.01 0.5% fade t 0.03 reverse \
+    silence 1 0.005 0.2% reverse silence 1 0.005 0.2% fade t 0.03 reverse \
     fade t 0.01 pad 0.02 0.05 norm -1
   local length
   length=$(soxi -D "$work/clean.wav")
