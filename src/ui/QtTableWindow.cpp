@@ -1,0 +1,144 @@
+#include "ui/QtTableWindow.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+#include "engine/Bidding.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+
+namespace belote {
+
+QtTableWindow::QtTableWindow(TForm1& form, TableState& state) : form_(form), state_(state) {}
+
+QtTableWindow::~QtTableWindow() = default;
+
+QPixmap QtTableWindow::Picture(const QString& file) {
+  // A missing file is remembered as an empty picture: the place stays empty
+  // and the disk is not asked again for every card.
+  static QHash<QString, QPixmap> cache;
+  auto it = cache.find(file);
+  if (it == cache.end()) it = cache.insert(file, QPixmap(file));
+  return it.value();
+}
+
+void QtTableWindow::SetText(Control c, const std::string& text) {
+  if (QLabel* label = form_.ControlWidget(c)) label->setText(QString::fromStdString(text));
+}
+
+void QtTableWindow::LoadPicture(Control image, const std::string& file) {
+  QLabel* label = form_.ControlWidget(image);
+  if (label == nullptr) return;
+  const QPixmap picture = Picture(QString::fromStdString(file));
+  label->setPixmap(picture);
+  // An image takes the size of its picture; an empty one keeps its place.
+  if (!picture.isNull()) label->resize(picture.size());
+}
+
+void QtTableWindow::CopyPicture(Control from, Control to) {
+  QLabel* source = form_.ControlWidget(from);
+  QLabel* target = form_.ControlWidget(to);
+  if (source == nullptr || target == nullptr) return;
+  const QPixmap picture = source->pixmap();
+  target->setPixmap(picture);
+  if (!picture.isNull()) target->resize(picture.size());
+}
+
+void QtTableWindow::SetImageLeft(Control image, int left) {
+  if (QLabel* label = form_.ControlWidget(image)) label->move(left, label->y());
+}
+
+void QtTableWindow::SetImageTop(Control image, int top) {
+  if (QLabel* label = form_.ControlWidget(image)) label->move(label->x(), top);
+}
+
+void QtTableWindow::StartAnimationTimer() {
+  if (!closing_) form_.Timer1->start();
+}
+
+void QtTableWindow::Pause() {
+  if (closing_) return;
+  TForm2 pause(&form_, pauseMs_);
+  pause.exec();
+}
+
+int QtTableWindow::MessageBox(const std::string& text, Buttons buttons,
+                              std::optional<ScreenPos> pos) {
+  if (closing_) return kAnswerClosed;
+  return ShowTableMessage(&form_, text, buttons, pos);
+}
+
+void QtTableWindow::RunSuitChooser() {
+  if (closing_) return;
+  const auto press = [this](int x) { return SuitChooserPress(state_, *this, x); };
+  if (chooserAnswerer_) {
+    // A scripted player may keep pressing between the tiles; give up long
+    // before that could hang a test.
+    for (int presses = 0; presses < 1000 && !closing_; ++presses) {
+      if (press(chooserAnswerer_())) return;
+    }
+    return;
+  }
+  TForm3 chooser(press, &form_);
+  chooser_ = &chooser;
+  chooser.exec();
+  chooser_ = nullptr;
+}
+
+void QtTableWindow::PlaySound(const std::string& file) {
+  // Without a sound output there is nothing to play on, and the multimedia
+  // back end is not even woken.
+  if (!soundDevice_ || closing_) return;
+  if (soundSink_) {
+    soundSink_(file);
+    return;
+  }
+  if (sound_ == nullptr) sound_ = new QSoundEffect(&form_);
+  // A new sound cuts the one still playing; a missing or unreadable file
+  // simply stays silent.
+  sound_->stop();
+  sound_->setSource(
+      QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(file))));
+  sound_->play();
+}
+
+void QtTableWindow::Quit() {
+  closing_ = true;
+  TForm2::SetClosing(true);
+  TForm2::StopAll();
+  form_.Timer1->stop();
+  if (chooser_) chooser_->ForceClose();
+  // Any other box still waiting for an answer is dismissed: the program is
+  // ending and nobody will read it.
+  if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+    if (box != chooser_) box->reject();
+  }
+  if (quitQueued_) return;
+  quitQueued_ = true;
+
+  // The window closes only after the play step has unwound from its waits,
+  // so that no engine code runs on a closed table.
+  QTimer::singleShot(0, &form_, [this] { FinishQuit(); });
+}
+
+void QtTableWindow::FinishQuit() {
+  if (form_.GameState().inPlayStep) {
+    QTimer::singleShot(0, &form_, [this] { FinishQuit(); });
+    return;
+  }
+  if (quitAction_) {
+    quitAction_();
+    return;
+  }
+  form_.close();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace belote

@@ -1,0 +1,82 @@
+// The card table as the rules of the game see it: every text, picture, wait,
+// box and sound the engine asks for is carried out on the main window's
+// widgets.
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "engine/TableWindow.h"
+#include "model/TableState.h"
+
+class QSoundEffect;
+
+namespace belote {
+
+class TForm1;
+class TForm3;
+
+class QtTableWindow : public TableWindow {
+ public:
+  QtTableWindow(TForm1& form, TableState& state);
+  ~QtTableWindow() override;
+  QtTableWindow(const QtTableWindow&) = delete;
+  QtTableWindow& operator=(const QtTableWindow&) = delete;
+
+  void SetText(Control c, const std::string& text) override;
+  void LoadPicture(Control image, const std::string& file) override;
+  void CopyPicture(Control from, Control to) override;
+  void SetImageLeft(Control image, int left) override;
+  void SetImageTop(Control image, int top) override;
+  void StartAnimationTimer() override;
+  void Pause() override;
+  int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
+  void RunSuitChooser() override;
+  void PlaySound(const std::string& file) override;
+  void Quit() override;
+  bool Closing() const override { return closing_; }
+
+  // Length of one pause; the game always waits 500 ms, tests less.
+  void SetPauseMilliseconds(int ms) { pauseMs_ = ms; }
+
+  // Whether the machine has somewhere to send sound at all.
+  void SetSoundDevice(bool present) { soundDevice_ = present; }
+  bool SoundDevice() const { return soundDevice_; }
+
+  // Where sounds go instead of the speakers (tests, silent runs).
+  using SoundSink = std::function<void(const std::string& file)>;
+  void SetSoundSink(SoundSink sink) { soundSink_ = std::move(sink); }
+
+  // Lets tests and automation press the suit chooser without showing it:
+  // each call gives the x of one press on the picture.
+  using ChooserAnswerer = std::function<int()>;
+  void SetSuitChooserAnswerer(ChooserAnswerer answerer) { chooserAnswerer_ = std::move(answerer); }
+
+  // What ending the program does once the play step has unwound: by default
+  // the window closes and the event loop ends with exit code 0.
+  void SetQuitAction(std::function<void()> action) { quitAction_ = std::move(action); }
+
+  // Pictures are read from disk once and shared by every image showing them.
+  static QPixmap Picture(const QString& file);
+
+ private:
+  void FinishQuit();
+
+  TForm1& form_;
+  TableState& state_;
+  int pauseMs_ = 500;
+  bool soundDevice_ = false;
+  bool closing_ = false;
+  bool quitQueued_ = false;
+  SoundSink soundSink_;
+  ChooserAnswerer chooserAnswerer_;
+  std::function<void()> quitAction_;
+  QPointer<TForm3> chooser_;
+  QSoundEffect* sound_ = nullptr;
+};
+
+}  // namespace belote

@@ -1,0 +1,914 @@
+#include "ui/Unit1.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLineEdit>
+#include <QMediaDevices>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <charconv>
+
+#include "engine/PlayStep.h"
+#include "model/Cards.h"
+#include "ui/Apropos.h"
+#include "ui/MessageBoxes.h"
+
+namespace belote {
+
+namespace {
+
+// Colours of the table's panels.
+const QColor kDarkGrey(96, 96, 96);
+const QColor kMidGrey(112, 112, 112);
+const QColor kLightGrey(230, 230, 230);
+const QColor kSilver(192, 192, 192);
+const QColor kGrey(128, 128, 128);
+const QColor kLime(0, 255, 0);
+const QColor kAqua(0, 255, 255);
+const QColor kLightCyan(128, 255, 255);
+const QColor kOrange(255, 128, 0);
+const QColor kScrollBar(200, 200, 200);  // outline of the framed boxes
+const QColor kTooltipYellow(255, 255, 225);
+const QColor kButtonFace(212, 208, 200);
+const QColor kWindowText(0, 0, 0);
+
+// Where the human's card goes on each tick of its glide, slot by slot: it
+// arrives in ten ticks on the human's place in the middle of the table.
+constexpr int kGlideStep[9] = {0, 10, 5, -1, -9, -16, -23, -30, -37};
+constexpr int kGlideRise = 20;
+constexpr int kGlideArrivalTop = 220;
+
+// The small pictures on the buttons of the control panel.
+enum class ButtonPicture { Cloth, Help, Door, Speaker, Card };
+
+QIcon DrawButtonPicture(ButtonPicture which) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  switch (which) {
+    case ButtonPicture::Cloth:
+      p.setPen(QPen(QColor(0, 64, 64), 1));
+      p.setBrush(QColor(0, 128, 128));
+      p.drawRoundedRect(QRectF(1.5, 3.5, 13, 10), 2, 2);
+      p.setBrush(QColor(255, 255, 255));
+      p.drawEllipse(QPointF(5, 8.5), 1.6, 1.6);
+      p.setBrush(QColor(220, 0, 0));
+      p.drawEllipse(QPointF(10.5, 8.5), 1.6, 1.6);
+      break;
+    case ButtonPicture::Help: {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0, 70, 200));
+      p.drawEllipse(QRectF(1, 1, 14, 14));
+      QFont f(kTableFontFamily);
+      f.setPixelSize(12);
+      f.setBold(true);
+      p.setFont(f);
+      p.setPen(Qt::white);
+      p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+      break;
+    }
+    case ButtonPicture::Door:
+      p.setPen(QPen(QColor(90, 50, 10), 1));
+      p.setBrush(QColor(160, 100, 40));
+      p.drawRect(QRectF(3.5, 1.5, 8, 13));
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(255, 210, 0));
+      p.drawEllipse(QPointF(9.5, 8.5), 1.2, 1.2);
+      p.setPen(QPen(QColor(200, 0, 0), 2));
+      p.drawLine(QPointF(12, 8), QPointF(15, 8));
+      break;
+    case ButtonPicture::Speaker: {
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(40, 40, 40));
+      QPainterPath body;
+      body.moveTo(2, 6);
+      body.lineTo(5, 6);
+      body.lineTo(9, 2);
+      body.lineTo(9, 14);
+      body.lineTo(5, 10);
+      body.lineTo(2, 10);
+      body.closeSubpath();
+      p.drawPath(body);
+      p.setPen(QPen(QColor(0, 90, 200), 1.2));
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(7, 5, 5, 6), -60 * 16, 120 * 16);
+      p.drawArc(QRectF(7, 2.5, 8, 11), -60 * 16, 120 * 16);
+      break;
+    }
+    case ButtonPicture::Card:
+      p.setPen(QPen(QColor(0, 128, 128), 1));
+      p.drawLine(QPointF(0.5, 6.5), QPointF(3.5, 6.5));
+      p.drawLine(QPointF(0.5, 10.5), QPointF(3.5, 10.5));
+      p.setPen(QPen(QColor(60, 60, 60), 1));
+      p.setBrush(Qt::white);
+      p.drawRoundedRect(QRectF(5.5, 1.5, 9, 13), 1.5, 1.5);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(220, 0, 0));
+      p.drawEllipse(QPointF(10, 8), 2, 2);
+      break;
+  }
+  return QIcon(pixmap);
+}
+
+void SetColours(QWidget* w, QColor text, std::optional<QColor> background) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, text);
+  pal.setColor(QPalette::Text, text);
+  pal.setColor(QPalette::ButtonText, text);
+  if (background) {
+    pal.setColor(QPalette::Window, *background);
+    pal.setColor(QPalette::Base, *background);
+    w->setAutoFillBackground(true);
+  }
+  w->setPalette(pal);
+}
+
+void SunkenBorder(QLabel* label) {
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setLineWidth(1);
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                       const QString& tip = QString()) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setGeometry(geometry);
+  b->setFont(TableFont());
+  b->setFocusPolicy(Qt::TabFocus);
+  if (!tip.isEmpty()) b->setToolTip(tip);
+  return b;
+}
+
+}  // namespace
+
+QFont TableFont(int pixelSize, bool bold) {
+  QFont f(QString::fromLatin1(kTableFontFamily));
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  f.setStyleHint(QFont::SansSerif);
+  return f;
+}
+
+// ---------------------------------------------------------------------------
+
+TImage::TImage(QWidget* parent) : QLabel(parent) {
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  resize(102, 154);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  QLabel::mousePressEvent(event);
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  QLabel::mouseReleaseEvent(event);
+  if (click) emit clicked();
+}
+
+TShape::TShape(QWidget* parent, QColor pen, int penWidth, std::optional<QColor> fill)
+    : QWidget(parent), pen_(pen), penWidth_(penWidth), fill_(fill) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TShape::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (fill_) p.fillRect(rect(), *fill_);
+  // A rule one pixel thin is just its colour.
+  if (width() <= penWidth_ || height() <= penWidth_) {
+    p.fillRect(rect(), pen_);
+    return;
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(pen_);
+  const int w = width(), h = height(), t = penWidth_;
+  p.drawRect(0, 0, w, t);
+  p.drawRect(0, h - t, w, t);
+  p.drawRect(0, 0, t, h);
+  p.drawRect(w - t, 0, t, h);
+}
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent) {
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kButtonFace);
+  pal.setColor(QPalette::WindowText, kWindowText);
+  setPalette(pal);
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const int w = width(), h = height();
+  const QColor light(255, 255, 255), shadow(128, 128, 128);
+  auto bevel = [&](int inset, QColor topLeft, QColor bottomRight) {
+    p.setPen(topLeft);
+    p.drawLine(inset, inset, w - 1 - inset, inset);
+    p.drawLine(inset, inset, inset, h - 1 - inset);
+    p.setPen(bottomRight);
+    p.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
+    p.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
+  };
+  bevel(0, shadow, light);  // lowered outside
+  bevel(1, light, shadow);  // raised inside
+}
+
+TUpDown::TUpDown(QLineEdit* associate, QWidget* parent)
+    : QWidget(parent),
+      associate_(associate),
+      up_(new QToolButton(this)),
+      down_(new QToolButton(this)) {
+  up_->setArrowType(Qt::UpArrow);
+  down_->setArrowType(Qt::DownArrow);
+  for (QToolButton* b : {up_, down_}) {
+    b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIconSize(QSize(7, 4));
+  }
+  up_->setObjectName(QStringLiteral("Up"));
+  down_->setObjectName(QStringLiteral("Down"));
+  connect(up_, &QToolButton::clicked, this, &TUpDown::StepUp);
+  connect(down_, &QToolButton::clicked, this, &TUpDown::StepDown);
+}
+
+void TUpDown::StepUp() {
+  position_ += kIncrement;
+  if (position_ > kMax) position_ = kMin;
+  Show();
+}
+
+void TUpDown::StepDown() {
+  position_ -= kIncrement;
+  if (position_ < kMin) position_ = kMax;
+  Show();
+}
+
+void TUpDown::Show() {
+  // Plain digits: the field is read back as a whole number.
+  if (associate_ != nullptr) associate_->setText(QString::number(position_));
+}
+
+// ---------------------------------------------------------------------------
+
+std::optional<int> ParseWholeNumber(const std::string& text) {
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  // A plus sign is allowed as well as a minus; spaces are not (" 300" is
+  // refused like "abc"), so that what the field shows is what is counted.
+  if (first != last && *first == '+') ++first;
+  if (first == last || *first == ' ' || *first == '+') return std::nullopt;
+  int value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+TForm1::TForm1(TForm1Options options, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      options_(std::move(options)),
+      table_(*this, state_),
+      game_{state_, table_, clock_} {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Belote"));
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(TableFont());
+  setAutoFillBackground(true);
+  SetTableColour(Teal());
+  table_.SetPauseMilliseconds(options_.pauseMilliseconds);
+  if (options_.soundSink) table_.SetSoundSink(options_.soundSink);
+  if (!options_.exitApplicationOnQuit) table_.SetQuitAction([this] { close(); });
+
+  BuildTable();
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(10);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  // Nothing may call back into a half-destroyed table.
+  Timer1->stop();
+}
+
+void TForm1::FormCreate() {
+  if (!options_.showAboutBox) return;
+  TFormApropos about;
+  about.exec();
+}
+
+void TForm1::SetTableColour(const QColor& colour) {
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, colour);
+  setPalette(pal);
+}
+
+QColor TForm1::TableColour() const {
+  return palette().color(QPalette::Window);
+}
+
+TImage* TForm1::HandImage(int slot) const {
+  if (slot < 1 || slot > 8) return nullptr;
+  return static_cast<TImage*>(ControlWidget(belote::HandImage(slot)));
+}
+
+QPoint TForm1::RestingPlace(int slot) {
+  static const QPoint kPlaces[9] = {{0, 0},     {236, 412}, {300, 396}, {364, 388}, {428, 380},
+                                    {492, 380}, {556, 388}, {620, 396}, {680, 412}};
+  return slot >= 1 && slot <= 8 ? kPlaces[slot] : QPoint();
+}
+
+QLabel* TForm1::NewLabel(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                         const QFont& font, QColor textColour, std::optional<QColor> background) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setTextFormat(Qt::PlainText);
+  l->setGeometry(geometry);
+  l->setFont(font);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setText(text);
+  SetColours(l, textColour, background);
+  return l;
+}
+
+void TForm1::BuildTable() {
+  // Created back to front: the panels, the trump box, the hand, the trick,
+  // the labels over the trick, and the options panel over everything.
+  BuildSeatPanels();
+  BuildDealPanel();
+  BuildControlPanel();
+  BuildHandAndTrick();
+  BuildOptionsPanel();
+
+  QLabel* const ets[] = {ET1,  ET2,  ET3,  ET4,  ET5,  ET6,  ET7,  ET8,  ET9,  ET10, ET11,
+                         ET12, ET13, ET14, ET15, ET16, ET17, ET18, ET19, ET20, ET21, ET22};
+  for (int n = 1; n <= 22; ++n) controls_[static_cast<int>(ETControl(n))] = ets[n - 1];
+  QLabel* const bids[] = {Label4, Label5, Label6, Label7};
+  for (int seat = 1; seat <= 4; ++seat)
+    controls_[static_cast<int>(BidLabel(seat))] = bids[seat - 1];
+  controls_[static_cast<int>(Control::Meilleur)] = Meilleur;
+  TImage* const images[] = {Image1, Image2, Image3,  Image4,  Image5,  Image6, Image7,
+                            Image8, Image9, Image10, Image11, Image12, Image13};
+  for (int i = 0; i < 13; ++i) controls_[static_cast<int>(Control::Image1) + i] = images[i];
+}
+
+void TForm1::BuildSeatPanels() {
+  const QFont plain = TableFont();
+  const QFont bold = TableFont(kPixels8pt, true);
+
+  // Seat 1, the human, under the middle of the table: plain lines parted by
+  // thin grey rules.
+  Shape3 = new TShape(this, kScrollBar, 2);
+  Shape3->setObjectName(QStringLiteral("Shape3"));
+  Shape3->setGeometry(450, 283, 229, 91);
+  ET10 = NewLabel(this, "ET10", {453, 285, 223, 17}, {}, bold, kLime, kDarkGrey);
+  ET4 = NewLabel(this, "ET4", {453, 303, 223, 34}, {}, plain, Qt::white, kGrey);
+  ET15 = NewLabel(this, "ET15", {453, 338, 223, 16}, {}, plain, kWindowText, kSilver);
+  ET19 = NewLabel(this, "ET19", {453, 355, 223, 16}, {}, plain, kWindowText, kLightGrey);
+  Shape7 = new TShape(this, kGrey, 1, kGrey);
+  Shape7->setObjectName(QStringLiteral("Shape7"));
+  Shape7->setGeometry(452, 285, 1, 87);
+  Shape9 = new TShape(this, kGrey, 1, kGrey);
+  Shape9->setObjectName(QStringLiteral("Shape9"));
+  Shape9->setGeometry(453, 338, 223, 1);
+  Shape8 = new TShape(this, kGrey, 1, kGrey);
+  Shape8->setObjectName(QStringLiteral("Shape8"));
+  Shape8->setGeometry(453, 355, 223, 1);
+
+  // Seats 2, 3 and 4: sunken lines, the announcements between them.
+  struct SeatPanel {
+    TShape** shape;
+    const char* shapeName;
+    QPoint frame;
+    std::optional<QColor> fill;
+    QLabel** score;
+    const char* scoreName;
+    QLabel** announce;
+    const char* announceName;
+    QLabel** value;
+    const char* valueName;
+    QLabel** total;
+    const char* totalName;
+  };
+  const SeatPanel seats[] = {
+      {&Shape1,
+       "Shape1",
+       {10, 176},
+       QColor(Qt::white),
+       &ET11,
+       "ET11",
+       &ET5,
+       "ET5",
+       &ET16,
+       "ET16",
+       &ET20,
+       "ET20"},
+      {&Shape2,
+       "Shape2",
+       {114, 2},
+       std::nullopt,
+       &ET12,
+       "ET12",
+       &ET6,
+       "ET6",
+       &ET17,
+       "ET17",
+       &ET21,
+       "ET21"},
+      {&Shape4,
+       "Shape4",
+       {554, 110},
+       std::nullopt,
+       &ET13,
+       "ET13",
+       &ET7,
+       "ET7",
+       &ET18,
+       "ET18",
+       &ET22,
+       "ET22"},
+  };
+  for (const SeatPanel& p : seats) {
+    *p.shape = new TShape(this, kScrollBar, 2, p.fill);
+    (*p.shape)->setObjectName(QString::fromLatin1(p.shapeName));
+    (*p.shape)->setGeometry(p.frame.x(), p.frame.y(), 229, 91);
+    const int x = p.frame.x() + 2, y = p.frame.y() + 2;
+    *p.score = NewLabel(this, p.scoreName, {x, y, 225, 17}, {}, bold, kLime, kDarkGrey);
+    *p.announce = NewLabel(this, p.announceName, {x, y + 17, 224, 35}, {}, plain, Qt::white, kGrey);
+    *p.value = NewLabel(this, p.valueName, {x, y + 53, 225, 17}, {}, plain, kWindowText, kSilver);
+    *p.total =
+        NewLabel(this, p.totalName, {x, y + 70, 225, 17}, {}, plain, kWindowText, kLightGrey);
+    SunkenBorder(*p.score);
+    SunkenBorder(*p.value);
+    SunkenBorder(*p.total);
+  }
+  for (QLabel* a : {ET4, ET5, ET6, ET7}) a->setWordWrap(true);
+}
+
+void TForm1::BuildDealPanel() {
+  Shape5 = new TShape(this, kSilver, 2);
+  Shape5->setObjectName(QStringLiteral("Shape5"));
+  Shape5->setGeometry(6, 466, 229, 101);
+  const QFont bold = TableFont(kPixels8pt, true);
+  struct Line {
+    QLabel** label;
+    const char* name;
+    int top;
+    bool aqua;
+  };
+  const Line lines[] = {{&ET14, "ET14", 468, false}, {&ET8, "ET8", 484, true},
+                        {&ET9, "ET9", 500, false},   {&ET3, "ET3", 516, true},
+                        {&ET1, "ET1", 532, false},   {&ET2, "ET2", 548, true}};
+  for (const Line& l : lines) {
+    *l.label = NewLabel(this, l.name, {8, l.top, 225, 17}, {}, bold, l.aqua ? kAqua : kSilver,
+                        l.aqua ? kMidGrey : kDarkGrey);
+    (*l.label)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  }
+}
+
+void TForm1::BuildControlPanel() {
+  Shape6 = new TShape(this, kScrollBar, 2);
+  Shape6->setObjectName(QStringLiteral("Shape6"));
+  Shape6->setGeometry(554, 2, 229, 91);
+  const QFont plain = TableFont();
+  const QFont bold = TableFont(kPixels8pt, true);
+
+  StaticText4 = NewLabel(this, "StaticText4", {556, 4, 226, 25}, QStringLiteral("   "), plain,
+                         kWindowText, kDarkGrey);
+  SunkenBorder(StaticText4);
+  StaticText3 = NewLabel(this, "StaticText3", {556, 27, 225, 25}, {}, plain, kWindowText,
+                         QColor(101, 101, 101));
+  StaticText3->setFrameStyle(QFrame::Box | QFrame::Plain);
+
+  BitBtn1 = NewButton(this, "BitBtn1", {558, 6, 74, 23}, QStringLiteral(" Tapis "),
+                      QStringLiteral("Changer la couleur du fond"));
+  BitBtn1->setIcon(DrawButtonPicture(ButtonPicture::Cloth));
+  Button2 = NewButton(this, "Button2", {632, 6, 74, 23}, QStringLiteral("  AIDE"),
+                      QStringLiteral("Un minimum d'aide"));
+  Button2->setIcon(DrawButtonPicture(ButtonPicture::Help));
+  Button1 = NewButton(this, "Button1", {706, 6, 74, 23}, QStringLiteral("Quitter"),
+                      QStringLiteral("Tirer sa révérence"));
+  Button1->setIcon(DrawButtonPicture(ButtonPicture::Door));
+  BitBtn2 = NewButton(this, "BitBtn2", {558, 29, 111, 23}, QStringLiteral("   Oter le Son"),
+                      QStringLiteral("Mettre ou retirer le son"));
+  BitBtn2->setIcon(DrawButtonPicture(ButtonPicture::Speaker));
+  BitBtn3 = NewButton(this, "BitBtn3", {669, 29, 111, 23}, QStringLiteral("Mettre Animation"));
+  BitBtn3->setIcon(DrawButtonPicture(ButtonPicture::Card));
+  for (QPushButton* b : {BitBtn1, Button2, Button1, BitBtn2}) b->setCursor(Qt::PointingHandCursor);
+
+  StaticText1 = NewLabel(this, "StaticText1", {556, 52, 226, 20},
+                         QStringLiteral("Points pour cette partie ="), bold, kSilver, kDarkGrey);
+  SunkenBorder(StaticText1);
+  StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  Edit1 = new QLineEdit(QStringLiteral("2500"), this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setGeometry(713, 53, 49, 18);
+  Edit1->setFrame(false);
+  Edit1->setFont(TableFont(kPixels10pt, true));
+  Edit1->setTextMargins(0, 0, 0, 0);
+  Edit1->setToolTip(QStringLiteral("Clic sur les flêches pour + ou -"));
+  SetColours(Edit1, kTooltipYellow, kDarkGrey);
+  HB = new TUpDown(Edit1, this);
+  HB->setObjectName(QStringLiteral("HB"));
+  HB->setGeometry(762, 53, 15, 18);
+  HB->UpButton()->setGeometry(0, 0, 15, 9);
+  HB->DownButton()->setGeometry(0, 9, 15, 9);
+  HB->setToolTip(QStringLiteral("Augmente ou diminue les points"));
+
+  StaticText2 =
+      NewLabel(this, "StaticText2", {556, 71, 225, 20},
+               QStringLiteral("Cliquer sur les minis flêches pour +/- Î"), bold, kAqua, kMidGrey);
+  StaticText2->setFrameStyle(QFrame::Box | QFrame::Plain);
+  StaticText2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+  connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+  connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+}
+
+void TForm1::BuildHandAndTrick() {
+  auto newImage = [this](const char* name, QPoint at, Qt::CursorShape cursor) {
+    auto* image = new TImage(this);
+    image->setObjectName(QString::fromLatin1(name));
+    image->move(at);
+    image->setCursor(cursor);
+    return image;
+  };
+  Image13 = newImage("Image13", {72, 290}, Qt::ForbiddenCursor);
+  Image13->setToolTip(QStringLiteral("ATOUT"));
+
+  TImage** const hand[] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8};
+  for (int slot = 1; slot <= 8; ++slot) {
+    const std::string name = "Image" + std::to_string(slot);
+    *hand[slot - 1] = newImage(name.c_str(), RestingPlace(slot), Qt::DragMoveCursor);
+    connect(*hand[slot - 1], &TImage::clicked, this, [this, slot] { ImageClick(slot); });
+  }
+
+  Image9 = newImage("Image9", {345, 220}, Qt::ForbiddenCursor);
+  Image10 = newImage("Image10", {240, 112}, Qt::ForbiddenCursor);
+  Image11 = newImage("Image11", {345, 2}, Qt::ForbiddenCursor);
+  Image12 = newImage("Image12", {450, 112}, Qt::ForbiddenCursor);
+
+  const QFont bidFont = TableFont(kPixels10pt);
+  Label4 = NewLabel(this, "Label4", {368, 320, 73, 17}, {}, bidFont, kLightCyan);
+  Label5 = NewLabel(this, "Label5", {246, 224, 73, 17}, {}, bidFont, kLightCyan);
+  Label6 = NewLabel(this, "Label6", {352, 40, 73, 17}, {}, bidFont, kLightCyan);
+  Label7 = NewLabel(this, "Label7", {472, 158, 73, 17}, {}, bidFont, kLightCyan);
+  Meilleur = NewLabel(this, "Meilleur", {360, 168, 70, 33}, {}, TableFont(kPixels8pt, true), kAqua);
+  Meilleur->setWordWrap(true);
+  for (QLabel* l : {Label4, Label5, Label6, Label7, Meilleur})
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TForm1::BuildOptionsPanel() {
+  Panel1 = new TPanel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(456, 4, 329, 221);
+  Panel1->setFont(TableFont());
+  const QFont plain = TableFont();
+  const QFont bold = TableFont(kPixels8pt, true);
+  const QFont title = TableFont(kPixels12pt, true);
+  const QString heading = QStringLiteral("FACULTATIF! mais si vous le désirez:");
+
+  // The white heading lies under the black one, a little up and left: a
+  // shadow that lifts the black letters off the panel.
+  Label2 = NewLabel(Panel1, "Label2", {6, 7, 302, 20}, heading, title, Qt::white);
+  Label10 = NewLabel(Panel1, "Label10", {8, 8, 302, 20}, heading, title, kWindowText);
+  Label3 = NewLabel(Panel1, "Label3", {8, 40, 169, 26},
+                    QStringLiteral("Entrez les 8 premières lettres de votre Prénom! <maximum>"),
+                    bold, kWindowText);
+  Label3->setWordWrap(true);
+
+  Edit10 = new QLineEdit(QString::fromUtf8(kDefaultHumanName), Panel1);
+  Edit10->setObjectName(QStringLiteral("Edit10"));
+  Edit10->setGeometry(184, 40, 129, 25);
+  Edit10->setFont(title);
+  SetColours(Edit10, kWindowText, Qt::white);
+
+  Label8 = NewLabel(Panel1, "Label8", {8, 72, 155, 26},
+                    QStringLiteral("Cochez cette case si vous désirez avoir le Son        "), bold,
+                    QColor(0, 0, 255));
+  Label8->setWordWrap(true);
+  CheckBox1 = new QCheckBox(QStringLiteral("Je veux le Son"), Panel1);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setGeometry(184, 78, 113, 17);
+  CheckBox1->setFont(bold);
+  SetColours(CheckBox1, QColor(0, 0, 255), std::nullopt);
+
+  Label9 = NewLabel(Panel1, "Label9", {8, 104, 155, 26},
+                    QStringLiteral("Cochez cette case si vous désirez avoir l' Animation"), bold,
+                    QColor(255, 0, 0));
+  Label9->setWordWrap(true);
+  CheckBox2 = new QCheckBox(QStringLiteral("Je veux l'Animation"), Panel1);
+  CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+  CheckBox2->setGeometry(184, 112, 129, 17);
+  CheckBox2->setFont(bold);
+  SetColours(CheckBox2, QColor(255, 0, 0), std::nullopt);
+
+  Label12 =
+      NewLabel(Panel1, "Label12", {8, 136, 157, 26},
+               QStringLiteral("Entrez le nombre de Points pour cette partie."), bold, kOrange);
+  Label12->setWordWrap(true);
+  Edit11 = new QLineEdit(QStringLiteral("2500"), Panel1);
+  Edit11->setObjectName(QStringLiteral("Edit11"));
+  Edit11->setGeometry(184, 141, 49, 24);
+  Edit11->setFont(TableFont(kPixels10pt, true));
+  Edit11->setToolTip(QStringLiteral("Clic sur les flêches pour + ou -"));
+  SetColours(Edit11, kOrange, Qt::white);
+  UpDown1 = new TUpDown(Edit11, Panel1);
+  UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->setGeometry(233, 141, 15, 24);
+  UpDown1->UpButton()->setGeometry(0, 0, 15, 12);
+  UpDown1->DownButton()->setGeometry(0, 12, 15, 12);
+  UpDown1->setToolTip(QStringLiteral("Augmente ou diminue les points"));
+
+  Label11 =
+      NewLabel(Panel1, "Label11", {10, 168, 307, 13},
+               QStringLiteral("Vous pourrez changer: Son, Animation, Points en cours de partie."),
+               plain, kWindowText);
+  // The lines without wrapping grow to their text, as far as the panel allows.
+  for (QLabel* l : {Label2, Label10, Label11})
+    l->resize(std::min(std::max(l->width(), l->sizeHint().width()), Panel1->width() - 2 - l->x()),
+              l->height());
+
+  BoutonA = NewButton(Panel1, "BoutonA", {8, 184, 169, 25}, QStringLiteral("DACCORD"));
+  BoutonQ = NewButton(Panel1, "BoutonQ", {184, 184, 137, 25}, QStringLiteral("QUITTER"));
+
+  connect(Edit10, &QLineEdit::textEdited, this, &TForm1::Edit10Edited);
+  connect(Edit11, &QLineEdit::textChanged, this, &TForm1::Edit11Change);
+  connect(BoutonA, &QPushButton::clicked, this, &TForm1::BoutonAClick);
+  connect(BoutonQ, &QPushButton::clicked, this, &TForm1::BoutonQClick);
+
+  // The start sequence shows it once the table is up.
+  Panel1->hide();
+}
+
+void TForm1::RestoreStacking() {
+  Image13->raise();
+  for (int slot = 1; slot <= 8; ++slot) HandImage(slot)->raise();
+  for (QWidget* w : std::initializer_list<QWidget*>{Image9, Image10, Image11, Image12, Label4,
+                                                    Label5, Label6, Label7, Meilleur, Panel1})
+    w->raise();
+}
+
+// ---------------------------------------------------------------------------
+// Start
+
+bool TForm1::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !activated_) {
+    // After the window has finished becoming active, so that the boxes of
+    // the start sequence open over a table that is already drawn.
+    QTimer::singleShot(0, this, &TForm1::FormActivate);
+  }
+  return QWidget::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    if (QScreen* screen = QApplication::primaryScreen()) {
+      const QRect desk = screen->availableGeometry();
+      move(desk.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+void TForm1::FormActivate() {
+  // Only the first activation: boxes and the suit chooser give the focus
+  // back to the table many times during a game.
+  if (activated_ || table_.Closing()) return;
+  activated_ = true;
+
+  const bool soundDevice = options_.soundDevice.has_value()
+                               ? *options_.soundDevice
+                               : !QMediaDevices::audioOutputs().isEmpty();
+  table_.SetSoundDevice(soundDevice);
+  if (soundDevice) {
+    table_.PlaySound("So/sonoui.wav");
+    state_.SoundOn = 1;
+  } else {
+    state_.SoundOn = 0;
+    ShowTableMessage(this, "Désolé!...Vous n'avez pas de carte sonore.!", Buttons::Ok,
+                     std::nullopt);
+    if (table_.Closing()) return;
+  }
+  state_.TrumpsPlayed = 0;
+  state_.TurnedSuitText.clear();
+  state_.TargetScore = 2500;
+  state_.AnimationOn = 0;
+  Panel1->show();
+  Panel1->raise();
+}
+
+// ---------------------------------------------------------------------------
+// Options panel
+
+void TForm1::BoutonAClick() {
+  if (table_.Closing() || game_.inPlayStep) return;
+  state_.HumanName = Edit10->text().toStdString();
+  state_.SoundOn = CheckBox1->isChecked() ? 1 : 0;
+  if (CheckBox2->isChecked()) {
+    state_.AnimationOn = 1;
+    BitBtn3->setText(QStringLiteral("Oter l' Animation"));
+    ShowTableMessage(this, "Animation des Cartes.", Buttons::Oui, ScreenPos{605, 120});
+  } else {
+    state_.AnimationOn = 0;
+    BitBtn3->setText(QStringLiteral("Mettre Animation"));
+    ShowTableMessage(this, "Pas d'animation.", Buttons::Oui, ScreenPos{605, 120});
+  }
+  if (table_.Closing()) return;
+  Panel1->hide();
+  PlayStep(game_);
+}
+
+void TForm1::BoutonQClick() {
+  table_.Quit();
+}
+
+void TForm1::Edit10Edited(const QString& text) {
+  // Names are written in capitals, accented letters included.
+  const QString upper = text.toUpper();
+  if (upper == text) return;
+  const int cursor = Edit10->cursorPosition();
+  Edit10->setText(upper);
+  Edit10->setCursorPosition(std::min(cursor, static_cast<int>(upper.size())));
+}
+
+// ---------------------------------------------------------------------------
+// Control panel
+
+void TForm1::BitBtn1Click() {
+  QColorDialog chooser(lastColour_, this);
+  chooser.setObjectName(QStringLiteral("ColorDialog1"));
+  if (chooser.exec() != QDialog::Accepted) return;
+  const QColor colour = chooser.selectedColor();
+  if (!colour.isValid()) return;
+  lastColour_ = colour;
+  SetTableColour(colour);
+}
+
+void TForm1::Button2Click() {
+  // The help page sits beside the game; when nothing can show it, there is
+  // nothing more to do.
+  QDesktopServices::openUrl(
+      QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Notice01.html"))));
+}
+
+void TForm1::Button1Click() {
+  const int answer = ShowTableMessage(this, "Etes-vous sur de vouloir quitter?", Buttons::OuiNon,
+                                      ScreenPos{580, 120});
+  state_.DialogResult = answer;
+  if (answer == kAnswerYes) table_.Quit();
+}
+
+void TForm1::BitBtn2Click() {
+  if (state_.SoundOn == 1) {
+    state_.SoundOn = 0;
+    BitBtn2->setText(QStringLiteral("Mettre le Son"));
+    ShowTableMessage(this, "Le son est innactif.", Buttons::Oui, ScreenPos{605, 120});
+  } else {
+    state_.SoundOn = 1;
+    BitBtn2->setText(QStringLiteral("  Oter le Son"));
+    ShowTableMessage(this, "Le son est actif.", Buttons::Oui, ScreenPos{605, 120});
+  }
+}
+
+void TForm1::BitBtn3Click() {
+  if (state_.AnimationOn == 1) {
+    state_.AnimationOn = 0;
+    BitBtn3->setText(QStringLiteral("Mettre Animation"));
+    ShowTableMessage(this, "Pas d'animation.", Buttons::Oui, ScreenPos{605, 120});
+  } else {
+    state_.AnimationOn = 1;
+    BitBtn3->setText(QStringLiteral("Oter l' Animation"));
+    ShowTableMessage(this, "Animation des Cartes.", Buttons::Oui, ScreenPos{605, 120});
+  }
+}
+
+bool TForm1::TakePointsFrom(QLineEdit* field) {
+  const std::string text = field->text().toStdString();
+  const std::optional<int> points = ParseWholeNumber(text);
+  if (!points) {
+    ShowTableMessage(this, NotAWholeNumberText(text), Buttons::Ok, std::nullopt);
+    return false;
+  }
+  state_.TargetScore = *points;
+  return true;
+}
+
+void TForm1::Edit1Change() {
+  TakePointsFrom(Edit1);
+}
+
+void TForm1::Edit11Change() {
+  // The options panel's field feeds the control panel's, never the reverse.
+  if (TakePointsFrom(Edit11)) Edit1->setText(Edit11->text());
+}
+
+// ---------------------------------------------------------------------------
+// Cards
+
+void TForm1::ImageClick(int slot) {
+  if (table_.Closing()) return;
+  if (!belote::HandImageClick(game_, slot)) return;
+  if (state_.AnimationOn == 1 && Timer1->isActive()) {
+    // The card rises over the rest of the hand.
+    humanGlide_ = true;
+    HandImage(slot)->raise();
+  }
+}
+
+void TForm1::Timer1Timer() {
+  if (table_.Closing()) {
+    Timer1->stop();
+    return;
+  }
+  TableState& s = state_;
+
+  if (s.CurSeatIdx == 0) {
+    // Only a card the human has just clicked glides: a tick left over from a
+    // computer card's slide must not lift a card out of the hand. And only
+    // the slot clicked last moves, once per tick, even when the play step
+    // leaves CurRow on another slot.
+    const int slot = s.CurRow;
+    TImage* image = humanGlide_ ? HandImage(slot) : nullptr;
+    if (image == nullptr) {
+      Timer1->stop();
+      return;
+    }
+    image->move(image->x() + kGlideStep[slot], image->y() - kGlideRise);
+    if (image->y() == kGlideArrivalTop) {
+      Timer1->stop();
+      humanGlide_ = false;
+      RestoreStacking();
+      if (s.SlotCard[1][s.CurRow] > 0 && !game_.inPlayStep) PlayStep(game_);
+      if (table_.Closing()) return;
+      image->move(RestingPlace(slot));
+    }
+  }
+
+  switch (s.CurSeatIdx) {
+    case 1:
+      Image10->move(Image10->x() + 5, Image10->y());
+      if (Image10->x() >= 240) {
+        Image10->move(240, Image10->y());
+        Timer1->stop();
+      }
+      break;
+    case 2:
+      Image11->move(Image11->x() + 5, Image11->y());
+      if (Image11->x() >= 345) {
+        Image11->move(345, Image11->y());
+        Timer1->stop();
+      }
+      break;
+    case 3:
+      Image12->move(Image12->x() - 5, Image12->y());
+      if (Image12->x() <= 450) {
+        Image12->move(450, Image12->y());
+        Timer1->stop();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Leaving
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!table_.Closing()) {
+    // Asked to close from outside (the window manager): the play step is
+    // first let out of its waits, then the window closes for good.
+    event->ignore();
+    table_.Quit();
+    return;
+  }
+  Timer1->stop();
+  event->accept();
+}
+
+}  // namespace belote

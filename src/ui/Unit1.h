@@ -1,0 +1,235 @@
+// The card table: the main window with the human's hand, the trick in the
+// middle, the seat panels, the deal panel, the control panel and the options
+// panel shown at start. It owns the one table state of the game and is the
+// only way into the engine: the start button, the card clicks and the end of
+// a card's glide.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/Game.h"
+#include "model/TableState.h"
+#include "ui/QtTableWindow.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace belote {
+
+// --- Lettering of the table ---
+// The table was drawn for an 8-point sans serif 11 pixels high; Liberation
+// Sans has the same widths. Sizes are in pixels so that the texts fit their
+// fixed boxes whatever the screen's dots per inch.
+inline constexpr const char* kTableFontFamily = "Liberation Sans";
+constexpr int kPixels8pt = 11;
+constexpr int kPixels10pt = 13;
+constexpr int kPixels12pt = 16;
+QFont TableFont(int pixelSize = kPixels8pt, bool bold = false);
+
+// A picture on the table; a click on it is reported.
+class TImage : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit TImage(QWidget* parent);
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+// A rectangle drawn on the table: an outline, and a fill for some.
+class TShape : public QWidget {
+ public:
+  TShape(QWidget* parent, QColor pen, int penWidth, std::optional<QColor> fill = std::nullopt);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor pen_;
+  int penWidth_;
+  std::optional<QColor> fill_;
+};
+
+// A panel with a lowered outer and a raised inner bevel.
+class TPanel : public QFrame {
+ public:
+  explicit TPanel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The little up and down arrows beside a points field. They keep their own
+// position and write it into the field on every step; a number typed by hand
+// in the field does not move them.
+class TUpDown : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMin = 200;
+  static constexpr int kMax = 10000;
+  static constexpr int kIncrement = 100;
+  static constexpr int kStart = 2500;
+
+  TUpDown(QLineEdit* associate, QWidget* parent);
+
+  int Position() const { return position_; }
+  void SetPosition(int position) { position_ = position; }
+  // One step up or down; past either end the points start over at the other.
+  void StepUp();
+  void StepDown();
+
+  QToolButton* UpButton() const { return up_; }
+  QToolButton* DownButton() const { return down_; }
+
+ private:
+  void Show();
+
+  QLineEdit* associate_;
+  QToolButton* up_;
+  QToolButton* down_;
+  int position_ = kStart;
+};
+
+// How the window is built; tests wait less and skip the about box.
+struct TForm1Options {
+  int pauseMilliseconds = 500;
+  bool showAboutBox = true;
+  // When set, replaces the real test for a sound output device.
+  std::optional<bool> soundDevice;
+  // When set, sounds go here instead of the speakers.
+  QtTableWindow::SoundSink soundSink;
+  // False keeps the event loop running when the game ends (tests).
+  bool exitApplicationOnQuit = true;
+};
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(TForm1Options options = {}, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  static constexpr int kClientWidth = 793;
+  static constexpr int kClientHeight = 575;
+  // The cloth of the table until the player picks another.
+  static QColor Teal() { return QColor(0, 128, 128); }
+
+  TableState& State() { return state_; }
+  Game& GameState() { return game_; }
+  QtTableWindow& Table() { return table_; }
+
+  // The label or image the engine knows as `c`.
+  QLabel* ControlWidget(Control c) const { return controls_[static_cast<int>(c)]; }
+  TImage* HandImage(int slot) const;
+
+  // Where a hand image rests between glides.
+  static QPoint RestingPlace(int slot);
+
+  // --- Controls, by their names on the table ---
+  TImage *Image1, *Image2, *Image3, *Image4, *Image5, *Image6, *Image7, *Image8;
+  TImage *Image9, *Image10, *Image11, *Image12, *Image13;
+  QLabel *Label4, *Label5, *Label6, *Label7, *Meilleur;
+  QLabel *ET1, *ET2, *ET3, *ET4, *ET5, *ET6, *ET7, *ET8, *ET9, *ET10, *ET11;
+  QLabel *ET12, *ET13, *ET14, *ET15, *ET16, *ET17, *ET18, *ET19, *ET20, *ET21, *ET22;
+  TShape *Shape1, *Shape2, *Shape3, *Shape4, *Shape5, *Shape6, *Shape7, *Shape8, *Shape9;
+  QLabel *StaticText1, *StaticText2, *StaticText3, *StaticText4;
+  QPushButton *BitBtn1, *Button2, *Button1, *BitBtn2, *BitBtn3;
+  QLineEdit* Edit1;
+  TUpDown* HB;
+  TPanel* Panel1;
+  QLabel *Label10, *Label2, *Label3, *Label8, *Label9, *Label12, *Label11;
+  QLineEdit *Edit10, *Edit11;
+  QCheckBox *CheckBox1, *CheckBox2;
+  TUpDown* UpDown1;
+  QPushButton *BoutonA, *BoutonQ;
+  QTimer* Timer1;
+
+  // The colour the table chooser opens on: the last one chosen.
+  QColor LastChosenColour() const { return lastColour_; }
+  void SetTableColour(const QColor& colour);
+  QColor TableColour() const;
+
+  // --- Handlers ---
+  void FormCreate();
+  void FormActivate();
+  void BoutonAClick();
+  void BoutonQClick();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void Button1Click();
+  void Button2Click();
+  void Edit1Change();
+  void Edit11Change();
+  void Edit10Edited(const QString& text);
+  // One click handler for the eight hand images: slot 1..8.
+  void ImageClick(int slot);
+  void Image1Click() { ImageClick(1); }
+  void Image2Click() { ImageClick(2); }
+  void Image3Click() { ImageClick(3); }
+  void Image4Click() { ImageClick(4); }
+  void Image5Click() { ImageClick(5); }
+  void Image6Click() { ImageClick(6); }
+  void Image7Click() { ImageClick(7); }
+  void Image8Click() { ImageClick(8); }
+  void Timer1Timer();
+
+  // Puts the table's pictures back in their usual order, front to back:
+  // the trick over the hand, the bid labels over the trick.
+  void RestoreStacking();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildTable();
+  void BuildSeatPanels();
+  void BuildDealPanel();
+  void BuildControlPanel();
+  void BuildOptionsPanel();
+  void BuildHandAndTrick();
+  QLabel* NewLabel(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                   const QFont& font, QColor textColour,
+                   std::optional<QColor> background = std::nullopt);
+  // Reads a points field's text as the new points target; false (and the
+  // error box) when it is not a whole number.
+  bool TakePointsFrom(QLineEdit* field);
+
+  TForm1Options options_;
+  TableState state_;
+  SystemSecondsClock clock_;
+  QtTableWindow table_;
+  Game game_;
+  QLabel* controls_[static_cast<int>(Control::Count)] = {};
+  QColor lastColour_{Qt::black};
+  bool activated_ = false;
+  bool humanGlide_ = false;  // a card clicked by the human is on its way
+  bool centred_ = false;
+};
+
+// Reads a points field: an optional sign and decimal digits that fit a
+// 32-bit integer, nothing else, not even spaces around them.
+std::optional<int> ParseWholeNumber(const std::string& text);
+
+}  // namespace belote

@@ -1,0 +1,55 @@
+// The card table program: the main window with its about box, the pause and
+// the suit chooser, then the event loop until the table closes.
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "ui/Apropos.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+
+namespace {
+
+bool HasDisplay() {
+  const auto set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+  };
+  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Without a screen Qt would abort with a long message; say it in one line.
+  if (!HasDisplay()) {
+    std::fputs(
+        "belote: no graphical display found; run it under a desktop session or with: "
+        "xvfb-run ./belote\n",
+        stderr);
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("belote"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Belote"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral("Im/Icone.png")));
+
+  try {
+    // The table first (its creation shows the about box), then the windows
+    // the game keeps at hand without showing them.
+    belote::TForm1 form1;
+    belote::TFormApropos formApropos;
+    belote::TForm2 form2(&form1);
+    belote::TForm3 form3([](int) { return true; });
+    form1.show();
+    return QApplication::exec();
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, QStringLiteral("Belote"), QString::fromLocal8Bit(e.what()));
+    return 1;
+  }
+}

@@ -1,0 +1,517 @@
+// The card table window driven the way a player drives it: the start, the
+// options panel, the settings, card clicks with and without the glide, and a
+// whole game through to the question of another one.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CardRules.h"
+#include "ui/Apropos.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Unit1.h"
+
+using namespace belote;
+
+namespace {
+
+struct Box {
+  std::string text;
+  Buttons buttons;
+};
+
+// Follows the play: the human's cards, where the glide left the card when
+// the play step took it, and the deals scored.
+class Recorder : public PlayObserver {
+ public:
+  explicit Recorder(TForm1* form) : form_(form) {}
+  void CardPlayed(int seat, int slot, int, int, bool) override {
+    if (seat != 1) return;
+    humanSlots.push_back(slot);
+    humanImageAtPlay.push_back(form_->HandImage(slot)->pos());
+  }
+  void DealScored() override {
+    ++dealsScored;
+    const TableState& s = form_->State();
+    const std::string names[5] = {"", s.HumanName, "ARNAL", "BERTOU", "CASSOL"};
+    for (int seat = 1; seat <= 4; ++seat) {
+      const std::string expected = " " + std::to_string(seat) + " - SCORE de " + names[seat] +
+                                   " = " + std::to_string(s.GameScore[seat]);
+      const std::string shown = form_->ControlWidget(ETControl(9 + seat))->text().toStdString();
+      if (shown != expected) scoreMismatches.push_back(shown + " / " + expected);
+    }
+  }
+  std::vector<int> humanSlots;
+  std::vector<QPoint> humanImageAtPlay;
+  std::vector<std::string> scoreMismatches;
+  int dealsScored = 0;
+
+ private:
+  TForm1* form_;
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::vector<Box> boxes_;
+  std::vector<std::string> sounds_;
+  // Answer given to each box; "&Oui" unless a test says otherwise.
+  std::function<int(const std::string&)> answer_;
+
+  std::unique_ptr<TForm1> NewTable(bool soundDevice = false) {
+    TForm1Options options;
+    options.pauseMilliseconds = 1;
+    options.showAboutBox = false;
+    options.soundDevice = soundDevice;
+    options.soundSink = [this](const std::string& file) { sounds_.push_back(file); };
+    options.exitApplicationOnQuit = false;
+    auto form = std::make_unique<TForm1>(options);
+    // Pass on the suit chooser: the tests never take in the second round.
+    form->Table().SetSuitChooserAnswerer([] { return 300; });
+    return form;
+  }
+
+  // The table after the start sequence, options panel showing.
+  std::unique_ptr<TForm1> StartedTable() {
+    auto form = NewTable();
+    form->show();
+    form->FormActivate();
+    boxes_.clear();
+    return form;
+  }
+
+  // Plays the first card of the hand that the rules accept, by clicking it.
+  static int ClickFirstLegalCard(TForm1& form) {
+    const TableState& s = form.State();
+    for (int slot = 1; slot <= 8; ++slot) {
+      if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) {
+        QTest::mouseClick(form.HandImage(slot), Qt::LeftButton, {}, QPoint(30, 30));
+        return slot;
+      }
+    }
+    return 0;
+  }
+
+  static int CardsInHand(const TableState& s) {
+    int n = 0;
+    for (int slot = 1; slot <= 8; ++slot) n += s.SlotCard[1][slot] > 0 ? 1 : 0;
+    return n;
+  }
+
+ private slots:
+  void init() {
+    boxes_.clear();
+    sounds_.clear();
+    answer_ = nullptr;
+    SetMessageAnswerer([this](const std::string& text, Buttons buttons) {
+      boxes_.push_back({text, buttons});
+      return answer_ ? answer_(text) : kAnswerYes;
+    });
+  }
+  void cleanup() { SetMessageAnswerer(nullptr); }
+
+  void layoutMatchesTheTable() {
+    auto form = NewTable();
+    QCOMPARE(form->size(), QSize(793, 575));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
+    QCOMPARE(form->TableColour(), QColor(0, 128, 128));
+    // A few controls by name, where the players expect them.
+    QCOMPARE(form->findChild<QLabel*>("ET14")->geometry(), QRect(8, 468, 225, 17));
+    QCOMPARE(form->findChild<QLabel*>("Image8")->geometry(), QRect(680, 412, 102, 154));
+    QCOMPARE(form->findChild<QLabel*>("Image13")->toolTip(), QString("ATOUT"));
+    QCOMPARE(form->findChild<QWidget*>("Panel1")->geometry(), QRect(456, 4, 329, 221));
+    QCOMPARE(form->BitBtn2->text(), QString("   Oter le Son"));
+    QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
+    QCOMPARE(form->Edit1->text(), QString("2500"));
+    QCOMPARE(form->Edit10->text(), QString("M° VERLAC"));
+    QVERIFY(!form->Timer1->isActive());
+    QCOMPARE(form->Timer1->interval(), 10);
+    // Nothing is written on the table before the first deal.
+    for (int n = 1; n <= 22; ++n) QVERIFY(form->ControlWidget(ETControl(n))->text().isEmpty());
+    QVERIFY(form->State().HumanName.empty());
+  }
+
+  void aboutBoxIsShownWhileTheTableIsCreated() {
+    QString seen;
+    QTimer::singleShot(50, [&seen] {
+      if (auto* about = qobject_cast<TFormApropos*>(QApplication::activeModalWidget())) {
+        seen = about->metaObject()->className();
+        about->BitBtn2->click();
+      }
+    });
+    TForm1Options options;
+    options.pauseMilliseconds = 1;
+    options.soundDevice = false;
+    options.exitApplicationOnQuit = false;
+    TForm1 form(options);
+    QCOMPARE(seen, QString("belote::TFormApropos"));
+    QVERIFY(!form.isVisible());
+  }
+
+  void startSequenceWithoutSoundDevice() {
+    auto form = NewTable(false);
+    QVERIFY(!form->Panel1->isVisible());
+    form->show();
+    QTRY_VERIFY(form->Panel1->isVisible());
+    QCOMPARE(boxes_.size(), size_t{1});
+    QCOMPARE(boxes_[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
+    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    const TableState& s = form->State();
+    QCOMPARE(int(s.SoundOn), 0);
+    QCOMPARE(s.TargetScore, 2500);
+    QCOMPARE(s.AnimationOn, 0);
+    QVERIFY(sounds_.empty());
+
+    // Later activations (after every box) do not run it again.
+    form->State().TargetScore = 300;
+    form->FormActivate();
+    QCOMPARE(form->State().TargetScore, 300);
+    QCOMPARE(boxes_.size(), size_t{1});
+  }
+
+  void startSequenceWithSoundDevice() {
+    auto form = NewTable(true);
+    form->FormActivate();
+    QVERIFY(boxes_.empty());
+    QCOMPARE(sounds_, std::vector<std::string>{"So/sonoui.wav"});
+    QCOMPARE(int(form->State().SoundOn), 1);
+    QVERIFY(form->Panel1->isVisibleTo(form.get()));
+  }
+
+  void nameIsTypedInCapitals() {
+    auto form = StartedTable();
+    form->Edit10->clear();
+    // Typed key by key, accents included, as a keyboard would.
+    for (const QChar c : QString("jérôme b")) {
+      QTest::sendKeyEvent(QTest::Click, form->Edit10, Qt::Key(c.toUpper().unicode()), QString(c),
+                          Qt::NoModifier);
+    }
+    QCOMPARE(form->Edit10->text(), QString("JÉRÔME B"));
+  }
+
+  void daccordTakesTheSettingsAndDeals() {
+    auto form = StartedTable();
+    form->Edit10->setText("LÉA");
+    form->CheckBox1->setChecked(true);
+    QTest::mouseClick(form->BoutonA, Qt::LeftButton);
+    QCOMPARE(boxes_.front().text, std::string("Pas d'animation."));
+    QCOMPARE(boxes_.front().buttons, Buttons::Oui);
+    const TableState& s = form->State();
+    QCOMPARE(s.HumanName, std::string("LÉA"));
+    QCOMPARE(int(s.SoundOn), 1);
+    QCOMPARE(s.AnimationOn, 0);
+    QVERIFY(!form->Panel1->isVisible());
+    QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
+    // The play step came back with the human to play a full hand.
+    QCOMPARE(s.CurSeatIdx, 0);
+    QCOMPARE(CardsInHand(s), 8);
+    QVERIFY(form->ET10->text().startsWith(" 1 - SCORE de LÉA = "));
+    for (int slot = 1; slot <= 8; ++slot) QVERIFY(!form->HandImage(slot)->pixmap().isNull());
+  }
+
+  void daccordWithAnimationSaysSo() {
+    auto form = StartedTable();
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    QCOMPARE(boxes_.front().text, std::string("Animation des Cartes."));
+    QCOMPARE(form->State().AnimationOn, 1);
+    QCOMPARE(form->BitBtn3->text(), QString("Oter l' Animation"));
+  }
+
+  void refusedClickChangesNothingAndLegalClickPlays() {
+    auto form = StartedTable();
+    Recorder recorder(form.get());
+    form->GameState().observer = &recorder;
+    form->BoutonAClick();
+    TableState& s = form->State();
+    // Play until the human must follow and holds a card he may not play.
+    int refused = 0;
+    for (int guard = 0; guard < 200 && refused == 0; ++guard) {
+      for (int slot = 1; slot <= 8; ++slot) {
+        if (s.SlotCard[1][slot] > 0 && !IsLegalHumanCard(s, slot)) refused = slot;
+      }
+      if (refused == 0) QVERIFY(ClickFirstLegalCard(*form) != 0);
+    }
+    QVERIFY(refused != 0);
+    const TableState before = s;
+    const QString bid = form->Label5->text();
+    const QPoint place = form->HandImage(refused)->pos();
+    const size_t played = recorder.humanSlots.size();
+    QTest::mouseClick(form->HandImage(refused), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(s.CurRow, before.CurRow);
+    QCOMPARE(s.SlotCard[1][refused], before.SlotCard[1][refused]);
+    QCOMPARE(form->Label5->text(), bid);
+    QCOMPARE(form->HandImage(refused)->pos(), place);
+    QCOMPARE(recorder.humanSlots.size(), played);
+
+    const int slot = ClickFirstLegalCard(*form);
+    QCOMPARE(recorder.humanSlots.size(), played + 1);
+    QCOMPARE(recorder.humanSlots.back(), slot);
+    QCOMPARE(s.SlotCard[1][slot], 0);
+    QCOMPARE(s.CurSeatIdx, 0);
+  }
+
+  void cardGlidesToTheTableThenPlays() {
+    auto form = StartedTable();
+    Recorder recorder(form.get());
+    form->GameState().observer = &recorder;
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    TableState& s = form->State();
+    const int slot = ClickFirstLegalCard(*form);
+    QVERIFY(slot != 0);
+    // The click drops the card to 420 and leaves the rest to the timer.
+    QCOMPARE(form->HandImage(slot)->y(), 420);
+    QVERIFY(recorder.humanSlots.empty());
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.humanSlots.size(), size_t{1}, 5000);
+    const QPoint rest = TForm1::RestingPlace(slot);
+    const int steps[9] = {0, 10, 5, -1, -9, -16, -23, -30, -37};
+    QCOMPARE(recorder.humanImageAtPlay[0], QPoint(rest.x() + 10 * steps[slot], 220));
+    QTRY_VERIFY(!form->GameState().inPlayStep);
+    QCOMPARE(form->HandImage(slot)->pos(), rest);
+    QCOMPARE(s.SlotCard[1][slot], 0);
+    // Computer cards end in their places.
+    QCOMPARE(form->Image10->x(), 240);
+    QCOMPARE(form->Image11->x(), 345);
+    QCOMPARE(form->Image12->x(), 450);
+    QCOMPARE(recorder.humanSlots.size(), size_t{1});
+  }
+
+  void secondClickDuringAGlideTakesOver() {
+    auto form = StartedTable();
+    Recorder recorder(form.get());
+    form->GameState().observer = &recorder;
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    TableState& s = form->State();
+    std::vector<int> legal;
+    for (int slot = 1; slot <= 8; ++slot)
+      if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) legal.push_back(slot);
+    if (legal.size() < 2) QSKIP("this deal leaves a single card to play");
+    const int first = legal[0], second = legal[1];
+    QTest::mouseClick(form->HandImage(first), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseClick(form->HandImage(second), Qt::LeftButton, {}, QPoint(30, 30));
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.humanSlots.size(), size_t{1}, 5000);
+    QCOMPARE(recorder.humanSlots[0], second);
+    QTRY_VERIFY(!form->GameState().inPlayStep);
+    QVERIFY(s.SlotCard[1][first] > 0);
+    QCOMPARE(form->HandImage(first)->pos(), QPoint(TForm1::RestingPlace(first).x(), 420));
+  }
+
+  void computerGlidesStopInTheirPlaces() {
+    auto form = NewTable();
+    TableState& s = form->State();
+    struct Glide {
+      int seatIdx;
+      QLabel* image;
+      int start;
+      int end;
+    };
+    for (const Glide& g : {Glide{1, form->Image10, 180, 240}, Glide{2, form->Image11, 285, 345},
+                           Glide{3, form->Image12, 510, 450}}) {
+      s.CurSeatIdx = g.seatIdx;
+      g.image->move(g.start, g.image->y());
+      form->Timer1->start();
+      int ticks = 0;
+      while (form->Timer1->isActive() && ticks < 100) {
+        form->Timer1Timer();
+        ++ticks;
+      }
+      QCOMPARE(ticks, 12);
+      QCOMPARE(g.image->x(), g.end);
+    }
+  }
+
+  void leftoverTickDoesNotLiftAHandCard() {
+    // A computer card's slide can outlast its pause; its last ticks must
+    // not pick up the hand card the computer seat's slot number points at.
+    auto form = NewTable();
+    TableState& s = form->State();
+    s.CurSeatIdx = 0;
+    s.CurRow = 5;
+    s.SlotCard[1][5] = 20;
+    form->Timer1->start();
+    form->Timer1Timer();
+    QCOMPARE(form->HandImage(5)->pos(), TForm1::RestingPlace(5));
+    QVERIFY(!form->Timer1->isActive());
+  }
+
+  void pointsArrowsStepAndWrap() {
+    auto form = StartedTable();
+    TableState& s = form->State();
+    QTest::mouseClick(form->HB->UpButton(), Qt::LeftButton);
+    QCOMPARE(form->Edit1->text(), QString("2600"));
+    QCOMPARE(s.TargetScore, 2600);
+    QTest::mouseClick(form->HB->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(form->HB->DownButton(), Qt::LeftButton);
+    QCOMPARE(form->Edit1->text(), QString("2400"));
+
+    form->HB->SetPosition(10000);
+    form->HB->StepUp();
+    QCOMPARE(form->Edit1->text(), QString("200"));
+    form->HB->StepDown();
+    QCOMPARE(form->Edit1->text(), QString("10000"));
+    QCOMPARE(s.TargetScore, 10000);
+    QVERIFY(boxes_.empty());
+
+    // The options panel's arrows feed both fields.
+    QTest::mouseClick(form->UpDown1->UpButton(), Qt::LeftButton);
+    QCOMPARE(form->Edit11->text(), QString("2600"));
+    QCOMPARE(form->Edit1->text(), QString("2600"));
+    QCOMPARE(s.TargetScore, 2600);
+  }
+
+  void pointsTypedByHand() {
+    auto form = StartedTable();
+    TableState& s = form->State();
+    form->Edit1->setText("150");
+    QCOMPARE(s.TargetScore, 150);
+    form->Edit1->setText("-5");
+    QCOMPARE(s.TargetScore, -5);
+    form->Edit1->setText("+40000");
+    QCOMPARE(s.TargetScore, 40000);
+    QVERIFY(boxes_.empty());
+    // The arrows go on from where they were, not from the typed number.
+    form->HB->StepUp();
+    QCOMPARE(form->Edit1->text(), QString("2600"));
+
+    // The control panel's field never writes into the options panel's.
+    form->Edit1->setText("4000");
+    QCOMPARE(form->Edit11->text(), QString("2500"));
+    form->Edit11->setText("3000");
+    QCOMPARE(form->Edit1->text(), QString("3000"));
+    QCOMPARE(s.TargetScore, 3000);
+  }
+
+  void pointsThatAreNotAWholeNumber() {
+    auto form = StartedTable();
+    TableState& s = form->State();
+    form->Edit11->setText("");
+    QCOMPARE(boxes_.size(), size_t{1});
+    QCOMPARE(boxes_[0].text, std::string("'' n'est pas une valeur entière correcte"));
+    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    QCOMPARE(s.TargetScore, 2500);
+    QCOMPARE(form->Edit1->text(), QString("2500"));
+
+    const char* bad[] = {"12a", " 300", "300 ", "99999999999", "-", "+", "1.5"};
+    for (const char* text : bad) {
+      boxes_.clear();
+      form->Edit1->setText(text);
+      QCOMPARE(boxes_.size(), size_t{1});
+      QCOMPARE(boxes_[0].text, "'" + std::string(text) + "' n'est pas une valeur entière correcte");
+      QCOMPARE(s.TargetScore, 2500);
+    }
+  }
+
+  void soundAndAnimationSwitches() {
+    auto form = StartedTable();
+    TableState& s = form->State();
+    s.SoundOn = 0;
+    QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+    QCOMPARE(int(s.SoundOn), 1);
+    QCOMPARE(form->BitBtn2->text(), QString("  Oter le Son"));
+    QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+    QCOMPARE(int(s.SoundOn), 0);
+    QCOMPARE(form->BitBtn2->text(), QString("Mettre le Son"));
+    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    QCOMPARE(s.AnimationOn, 1);
+    QCOMPARE(form->BitBtn3->text(), QString("Oter l' Animation"));
+    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    QCOMPARE(s.AnimationOn, 0);
+    QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
+    std::vector<std::string> texts;
+    for (const Box& b : boxes_) {
+      texts.push_back(b.text);
+      QCOMPARE(b.buttons, Buttons::Oui);
+    }
+    QCOMPARE(texts, (std::vector<std::string>{"Le son est actif.", "Le son est innactif.",
+                                              "Animation des Cartes.", "Pas d'animation."}));
+  }
+
+  void quitterAsksFirst() {
+    auto form = StartedTable();
+    answer_ = [](const std::string&) { return kAnswerNo; };
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QCOMPARE(boxes_.size(), size_t{1});
+    QCOMPARE(boxes_[0].text, std::string("Etes-vous sur de vouloir quitter?"));
+    QCOMPARE(boxes_[0].buttons, Buttons::OuiNon);
+    QCOMPARE(form->State().DialogResult, kAnswerNo);
+    QVERIFY(!form->Table().Closing());
+    QTest::qWait(20);
+    QVERIFY(form->isVisible());
+
+    answer_ = [](const std::string&) { return kAnswerYes; };
+    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QCOMPARE(form->State().DialogResult, kAnswerYes);
+    QVERIFY(form->Table().Closing());
+    QTRY_VERIFY(!form->isVisible());
+  }
+
+  void quitterOnTheOptionsPanelEndsAtOnce() {
+    auto form = StartedTable();
+    QTest::mouseClick(form->BoutonQ, Qt::LeftButton);
+    QVERIFY(boxes_.empty());
+    QVERIFY(form->Table().Closing());
+    QTRY_VERIFY(!form->isVisible());
+  }
+
+  void closingTheWindowMidDealUnwindsThePlayStep() {
+    auto form = StartedTable();
+    TForm1* table = form.get();
+    // The window is asked to close while the play step waits on a box.
+    answer_ = [table](const std::string&) {
+      table->close();
+      return kAnswerYes;
+    };
+    form->BoutonAClick();
+    QVERIFY(form->Table().Closing());
+    QVERIFY(!form->GameState().inPlayStep);
+    const size_t boxesSeen = boxes_.size();
+    QTRY_VERIFY(!form->isVisible());
+    QCOMPARE(boxes_.size(), boxesSeen);
+  }
+
+  void wholeGameThroughTheWindow() {
+    auto form = StartedTable();
+    Recorder recorder(form.get());
+    form->GameState().observer = &recorder;
+    answer_ = [](const std::string& text) {
+      return text == " On s'en fait une autre ?->" ? kAnswerNo : kAnswerYes;
+    };
+    form->Edit11->setText("400");
+    QCOMPARE(form->Edit1->text(), QString("400"));
+    form->BoutonAClick();
+    int clicks = 0;
+    while (!form->Table().Closing() && clicks < 2000) {
+      QVERIFY(ClickFirstLegalCard(*form) != 0);
+      ++clicks;
+    }
+    QVERIFY(form->Table().Closing());
+    QVERIFY(recorder.dealsScored >= 1);
+    QCOMPARE(recorder.scoreMismatches, std::vector<std::string>{});
+    QCOMPARE(boxes_.back().text, std::string(" On s'en fait une autre ?->"));
+    QCOMPARE(boxes_.back().buttons, Buttons::Confirmation);
+    QVERIFY(form->ET14->text().startsWith("LE JOUEUR "));
+    QTRY_VERIFY(!form->isVisible());
+  }
+
+  void missingPictureLeavesAnEmptyPlace() {
+    auto form = NewTable();
+    form->Table().LoadPicture(Control::Image9, "Im/no-such-card.Bmp");
+    QVERIFY(form->Image9->pixmap().isNull());
+    QCOMPARE(form->Image9->size(), QSize(102, 154));
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
