@@ -52,21 +52,24 @@ QPainterPath Spade() {
   p.cubicTo(0.12, 0.84, 0.0, 0.76, 0.0, 0.60);
   p.cubicTo(0.0, 0.36, 0.36, 0.20, 0.5, 0.0);
   p.closeSubpath();
-  p.addPath(Stem(0.62));
-  p.setFillRule(Qt::WindingFill);
-  return p.simplified();
+  // United rather than added: outlines drawn in opposite directions would
+  // cancel where they overlap and leave a hole at the foot of the sign.
+  return p.united(Stem(0.62));
 }
 
 QPainterPath Club() {
-  QPainterPath p;
-  p.setFillRule(Qt::WindingFill);
   const double r = 0.235;
-  p.addEllipse(QPointF(0.5, 0.245), r, r);
-  p.addEllipse(QPointF(0.245, 0.585), r, r);
-  p.addEllipse(QPointF(0.755, 0.585), r, r);
-  p.addEllipse(QPointF(0.5, 0.52), 0.13, 0.13);
-  p.addPath(Stem(0.55));
-  return p.simplified();
+  QPainterPath p;
+  auto circle = [](QPointF c, double radius) {
+    QPainterPath one;
+    one.addEllipse(c, radius, radius);
+    return one;
+  };
+  p = circle(QPointF(0.5, 0.245), r)
+          .united(circle(QPointF(0.245, 0.585), r))
+          .united(circle(QPointF(0.755, 0.585), r))
+          .united(circle(QPointF(0.5, 0.52), 0.13));
+  return p.united(Stem(0.55));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QSet>
+#include <cstdlib>
+#include <vector>
 
 #include "GameFolder.h"
 
@@ -73,6 +75,79 @@ TEST(Cards, SuitSignsFollowTheTrumpBoxNumbering) {
   for (int picture : {34, 36})
     EXPECT_GT(Count(LoadGameImage(CardFile(picture)), QRect(20, 40, 62, 76), IsDark), 500)
         << picture;
+}
+
+// Separate blobs of suit ink in the middle of the card, ignoring specks.
+int CountPips(const QImage& card) {
+  const QRect area(20, 8, 63, 139);  // between the two index columns
+  auto ink = [&](int x, int y) {
+    const QRgb c = card.pixel(x, y);
+    return IsRed(c) || IsDark(c);
+  };
+  std::vector<bool> seen(area.width() * area.height(), false);
+  auto at = [&](int x, int y) { return (y - area.top()) * area.width() + (x - area.left()); };
+  int pips = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (seen[at(x, y)] || !ink(x, y)) continue;
+      int size = 0;
+      std::vector<QPoint> todo = {{x, y}};
+      seen[at(x, y)] = true;
+      while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        ++size;
+        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+          const QPoint q = p + d;
+          if (!area.contains(q) || seen[at(q.x(), q.y())] || !ink(q.x(), q.y())) continue;
+          seen[at(q.x(), q.y())] = true;
+          todo.push_back(q);
+        }
+      }
+      pips += size >= 40 ? 1 : 0;
+    }
+  return pips;
+}
+
+TEST(Cards, NumberCardsShowTheirPipsApartAndAcesOneSign) {
+  // Rank numbers 1 ace, 5 ten, 6 nine, 7 eight, 8 seven: pips that touched
+  // or fell off the face would make the card miscounted at a glance.
+  const int expected[9] = {0, 1, 0, 0, 0, 10, 9, 8, 7};
+  for (int picture = 1; picture <= 32; ++picture) {
+    const int rank = (picture - 1) % 8 + 1;
+    if (expected[rank] == 0) continue;
+    EXPECT_EQ(CountPips(LoadGameImage(CardFile(picture))), expected[rank]) << picture;
+  }
+}
+
+TEST(Cards, KingQueenAndJackDifferAtTheHead) {
+  // The top of the figure panel (head-dress and face) must look different
+  // for the three court cards of a suit, not just the corner letter.
+  const QRect head(22, 12, 58, 36);
+  for (int suit = 1; suit <= 4; ++suit) {
+    const int base = 8 * (suit - 1);
+    const QImage king = LoadGameImage(CardFile(base + 2));
+    const QImage queen = LoadGameImage(CardFile(base + 3));
+    const QImage jack = LoadGameImage(CardFile(base + 4));
+    auto differing = [&](const QImage& a, const QImage& b) {
+      int n = 0;
+      for (int y = head.top(); y <= head.bottom(); ++y)
+        for (int x = head.left(); x <= head.right(); ++x) {
+          const QColor ca(a.pixel(x, y));
+          const QColor cb(b.pixel(x, y));
+          n += std::abs(ca.red() - cb.red()) + std::abs(ca.green() - cb.green()) +
+                           std::abs(ca.blue() - cb.blue()) >
+                       90
+                   ? 1
+                   : 0;
+        }
+      return n;
+    };
+    const int area = head.width() * head.height();
+    EXPECT_GT(differing(king, queen), area / 5) << suit;
+    EXPECT_GT(differing(king, jack), area / 5) << suit;
+    EXPECT_GT(differing(queen, jack), area / 5) << suit;
+  }
 }
 
 TEST(EmptyPlaces, LookLikeClothNotLikeACard) {
