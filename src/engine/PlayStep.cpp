@@ -1,5 +1,6 @@
 #include "engine/PlayStep.h"
 
+#include <array>
 #include <cassert>
 #include <cstddef>
 #include <string>
@@ -21,8 +22,25 @@ namespace {
 constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
 constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
 
-std::string ValueText(int seat) {
-  return " " + std::to_string(seat) + " - Valeur de la carte qu' il joue = ";
+// The card value line of a seat, bare at the start of a deal or with the
+// points of the card it just played. One is written for every card, so the
+// lines for the points a card can be worth (0 to 20) are made only once.
+const std::string& ValueText(int seat, int points = -1) {
+  static const auto kLines = [] {
+    std::array<std::array<std::string, 22>, 5> lines;
+    for (int s = 1; s <= 4; ++s) {
+      const std::string bare = " " + std::to_string(s) + " - Valeur de la carte qu' il joue = ";
+      lines[s][0] = bare;
+      for (int p = 0; p <= 20; ++p) lines[s][p + 1] = bare + std::to_string(p);
+    }
+    return lines;
+  }();
+  if (points < -1 || points > 20) {
+    static std::string other;
+    other = kLines[seat][0] + std::to_string(points);
+    return other;
+  }
+  return kLines[seat][points + 1];
 }
 
 void EmptyBidLabels(TableWindow& w, const char* text) {
@@ -179,7 +197,7 @@ void ShowAndTakeCard(Game& g) {
   if (seat == 1) {
     w.CopyPicture(HandImage(slot), Control::Image9);
     w.LoadPicture(HandImage(slot), kPlayedSlotFile);
-    w.SetText(Control::ET15, ValueText(1) + std::to_string(points));
+    w.SetText(Control::ET15, ValueText(1, points));
     OnePause(g);
   } else {
     const Control place = TablePlace(seat);
@@ -191,7 +209,7 @@ void ShowAndTakeCard(Game& g) {
       OnePause(g);
     }
     w.SetImageLeft(place, kPlaceLeft[seat]);
-    w.SetText(ETControl(14 + seat), ValueText(seat) + std::to_string(points));
+    w.SetText(ETControl(14 + seat), ValueText(seat, points));
   }
 
   if (s.TrickPos == 1 && seat >= 2 && card >= 1) s.LedCard = card;
