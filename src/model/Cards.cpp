@@ -1,5 +1,7 @@
 #include "model/Cards.h"
 
+#include <array>
+
 namespace belote {
 
 const RankInfo kRanks[9] = {
@@ -36,6 +38,16 @@ int SuitSignPicture(int suit) {
   return kSigns[suit];
 }
 
-std::string PictureFile(int picture) { return "Im/" + std::to_string(picture) + ".Bmp"; }
+std::string PictureFile(int picture) {
+  // Cards are shown many times a deal: the names of the 32 cards and the
+  // four suit signs are made once.
+  static const auto kNames = [] {
+    std::array<std::string, 37> names;
+    for (int p = 0; p <= 36; ++p) names[p] = "Im/" + std::to_string(p) + ".Bmp";
+    return names;
+  }();
+  if (picture >= 0 && picture <= 36) return kNames[picture];
+  return "Im/" + std::to_string(picture) + ".Bmp";
+}
 
 }  // namespace belote
