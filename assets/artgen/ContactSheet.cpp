@@ -28,7 +28,7 @@ QImage DrawContactSheet(const std::vector<Picture>& pictures) {
   int y = tableHeight;
   int rowHeight = 0;
   for (size_t i = kTablePictureCount; i < pictures.size(); ++i) {
-    const int w = std::max(pictures[i].image.width(), 70);
+    const int w = std::max(pictures[i].image.width(), 90);
     if (x + w > width - kGap) {
       x = kGap;
       y += rowHeight + kLabel + kGap;
@@ -55,7 +55,7 @@ QImage DrawContactSheet(const std::vector<Picture>& pictures) {
   for (const Placed& e : extras) {
     const QImage& image = pictures[e.index].image;
     p.drawImage(e.at, image);
-    p.drawText(QRect(e.at.x(), e.at.y() + image.height(), std::max(image.width(), 70), kLabel),
+    p.drawText(QRect(e.at.x(), e.at.y() + image.height(), std::max(image.width(), 90), kLabel),
                Qt::AlignLeft | Qt::AlignVCenter, pictures[e.index].file.mid(3));
   }
   p.end();
