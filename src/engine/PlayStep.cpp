@@ -29,7 +29,9 @@ const std::string& ValueText(int seat, int points = -1) {
   static const auto kLines = [] {
     std::array<std::array<std::string, 22>, 5> lines;
     for (int s = 1; s <= 4; ++s) {
-      const std::string bare = " " + std::to_string(s) + " - Valeur de la carte qu' il joue = ";
+      std::string bare = " ";
+      bare += std::to_string(s);
+      bare += " - Valeur de la carte qu' il joue = ";
       lines[s][0] = bare;
       for (int p = 0; p <= 20; ++p) lines[s][p + 1] = bare + std::to_string(p);
     }
