@@ -41,14 +41,35 @@ drive() {
   click_table() { xdotool mousemove "$(table_x "$1" 0)" "$(table_y 0 "$2")" click 1; }
   window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
+  # How many windows titled "Belote" show: the table, and a box when one is
+  # up (Qt keeps a tiny helper window of the same name, left out here).
+  belote_windows() {
+    local n=0 w
+    for w in $(xdotool search --onlyvisible --name '^Belote$' 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$w")"
+      [ "$WIDTH" -gt 10 ] && n=$((n + 1))
+    done
+    echo "$n"
+  }
+  # Waits until at least $1 of them show.
+  wait_windows() {
+    for _ in $(seq 1 100); do
+      [ "$(belote_windows)" -ge "$1" ] && return 0
+      sleep 0.2
+    done
+    return 1
+  }
+
   sleep 3
   shot 1-about
   # The about box's picture button, in the box centred on the screen.
   xdotool mousemove $(( sw / 2 + (152 + 80 - 168) * scale )) $(( sh / 2 + (176 + 13 - 108) * scale )) click 1
-  sleep 4
-  # Without a sound card the start says so first.
-  xdotool key Return
-  sleep 2
+  # Without a sound card the start says so in a box of its own.
+  if wait_windows 2; then
+    sleep 0.5
+    xdotool key Return
+  fi
+  sleep 1
 
   local id
   id=$(window_named '^Belote$' || true)
@@ -64,32 +85,34 @@ drive() {
   xdotool key ctrl+a
   xdotool type 100
   click_table $(( 456 + 90 )) $(( 4 + 196 ))
-  sleep 1
-  xdotool key Return
+  wait_windows 2 && xdotool key Return
 
   # Play: answer every box with its first button, pass on the suit chooser,
   # click the hand from left to right until the game is over.
-  local trick_taken=0
-  local round slot
+  local trick_taken=0 round slot
   local left=(0 236 300 364 428 492 556 620 680)
-  for round in $(seq 1 400); do
+  for round in $(seq 1 300); do
     if [ -n "$(window_named '^Confirmation$')" ]; then
       sleep 1
       shot 4-end-of-deal
       xdotool key alt+n
       break
     fi
-    xdotool key Return
-    sleep 0.2
-    xdotool mousemove $(( (234 + 310) * scale )) $(( (466 + 40) * scale )) click 1 2>/dev/null || true
+    if [ "$(belote_windows)" -ge 2 ]; then
+      xdotool key Return
+      sleep 0.3
+      continue
+    fi
+    xdotool mousemove $(( (234 + 310) * scale )) $(( (466 + 40) * scale )) click 1
+    sleep 0.3
     for slot in 1 2 3 4 5 6 7 8; do
       click_table $(( ${left[$slot]} + 30 )) 470
-      if [ "$trick_taken" = 0 ] && [ "$round" -ge 3 ]; then
-        sleep 0.06
+      if [ "$trick_taken" = 0 ] && [ "$round" -ge 4 ]; then
+        sleep 0.08
         shot 3-trick
         trick_taken=1
       fi
-      sleep 0.05
+      sleep 0.1
     done
     sleep 0.3
   done

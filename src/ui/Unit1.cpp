@@ -691,6 +691,12 @@ void TForm1::showEvent(QShowEvent* event) {
       const QRect desk = screen->availableGeometry();
       move(desk.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
+    // Ask for the focus: the start sequence waits for the table to become
+    // the active window, which a bare display never does on its own.
+    QTimer::singleShot(0, this, [this] {
+      raise();
+      activateWindow();
+    });
   }
   QWidget::showEvent(event);
 }
