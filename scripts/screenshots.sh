@@ -31,7 +31,7 @@ drive() {
   cd "$build/game"
   export QT_SCALE_FACTOR="$scale"
   ./belote &
-  local game=$!
+  game=$!
   trap 'kill "$game" 2>/dev/null || true' EXIT
 
   shot() { import -window root "$out/$1.png"; echo "screenshots: $out/$1.png"; }
