@@ -19,10 +19,25 @@ void ResetTableDisplay(TableState& s, TableWindow& w) {
   w.SetText(Control::ET13, " 4 - SCORE de CASSOL = 0000");
 }
 
+namespace {
+
+// Deals seeded one second apart must not look alike, and the generator is
+// seeded afresh at every deal, so the clock's seconds are first stirred
+// (a 64-bit finaliser) into the generator's seed range 1..2^31-2.
+std::uint_fast32_t ScrambledSeed(std::int64_t seconds) {
+  std::uint64_t z = static_cast<std::uint64_t>(seconds) + 0x9E3779B97F4A7C15ull;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return static_cast<std::uint_fast32_t>(z % 2147483646u) + 1;
+}
+
+}  // namespace
+
 std::int64_t Shuffle(Game& g) {
   TableState& s = g.s;
   const std::int64_t seed = g.clock.Now();
-  g.rng.seed(static_cast<std::mt19937::result_type>(seed));
+  g.rng.seed(ScrambledSeed(seed));
   for (int p = 1; p <= 32; ++p) {
     int r = 0;
     do {

@@ -37,6 +37,8 @@ class PlayObserver {
   }
   // Four cards are down: TrickHolder and TrickPoints are those of the trick.
   virtual void TrickClosing() {}
+  // The deal points are final and about to be credited to the scores.
+  virtual void Crediting() {}
   // The deal is credited and the winner test made, before a won game's reset.
   virtual void DealScored() {}
 };
@@ -50,7 +52,7 @@ struct Game {
   TableWindow& w;
   SecondsClock& clock;
   PlayObserver* observer = nullptr;
-  std::mt19937 rng{};
+  std::minstd_rand rng{};  // the shuffle's generator, seeded from the clock at each deal
   bool inPlayStep = false;  // the play step is never entered twice at once
 };
 

@@ -14,8 +14,11 @@ bool IsSeat(int s) {
 
 // " 3 : Total = " and the points: the deal total line beside a seat's panel.
 void ShowDealTotal(Game& g, int seat, int points) {
-  g.w.SetText(ETControl(18 + seat),
-              " " + std::to_string(seat) + " : Total = " + std::to_string(points));
+  std::string line = " ";
+  line += std::to_string(seat);
+  line += " : Total = ";
+  line += std::to_string(points);
+  g.w.SetText(ETControl(18 + seat), line);
 }
 
 void ClearBidLabels(Game& g) {
@@ -213,6 +216,7 @@ void EndDeal(Game& g) {
   // A taker left with nothing but a capot bonus of 30 does not keep it.
   if (IsSeat(T) && s.DealPoints[T] == 30) s.DealPoints[T] = 0;
 
+  Notify(g, [](PlayObserver& o) { o.Crediting(); });
   CreditScores(s);
   ShowScores(g);
 

@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "DealChecker.h"
 #include "SelfPlayTable.h"
 #include "Transcript.h"
 #include "engine/PlayStep.h"
@@ -29,7 +30,13 @@ RunResult RunSelfPlay(const RunOptions& options) {
   } else {
     counter = std::make_unique<DealCounter>(table, options.deals);
   }
-  Game g{s, table, clock, counter.get()};
+  std::unique_ptr<DealChecker> checker;
+  PlayObserver* observer = counter.get();
+  if (options.check) {
+    checker = std::make_unique<DealChecker>(s, table, options.human, *counter);
+    observer = checker.get();
+  }
+  Game g{s, table, clock, observer};
 
   if (options.deals <= 0) return result;
   try {
@@ -56,6 +63,10 @@ RunResult RunSelfPlay(const RunOptions& options) {
     result.error = e.what();
   }
   result.deals = counter->DealsPlayed();
+  if (checker != nullptr && !checker->Breach().empty()) {
+    result.error = checker->Breach();
+    return result;
+  }
   if (result.error.empty() && result.deals != options.deals) {
     result.error = "the game ended after " + std::to_string(result.deals) + " deals";
   }

@@ -16,6 +16,7 @@ struct RunOptions {
   HumanMode human = HumanMode::Computer;
   int target = 2500;
   std::ostream* transcript = nullptr;  // one JSON line per deal when set
+  bool check = false;                  // verify every deal and stop at the first breach
 };
 
 struct RunResult {

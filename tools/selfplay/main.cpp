@@ -26,6 +26,9 @@ int main(int argc, char** argv) {
   app.add_option("--target", options.target, "Points needed to win a game")->capture_default_str();
   app.add_option("--transcript", transcriptPath,
                  "Write one JSON line per deal to FILE, - for stdout");
+  app.add_flag(
+      "--check", options.check,
+      "Verify every deal as it is played; stop with the seed and deal at the first breach");
   CLI11_PARSE(app, argc, argv);
 
   options.human = human == "random" ? HumanMode::Random : HumanMode::Computer;

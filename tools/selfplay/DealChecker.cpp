@@ -1,0 +1,180 @@
+#include "DealChecker.h"
+
+#include <set>
+
+#include "engine/CardRules.h"
+#include "model/Cards.h"
+
+namespace belote::selfplay {
+
+namespace {
+
+int AnnounceSum(const TableState& s, int seat) {
+  int sum = 0;
+  for (int kind = 1; kind <= 6; ++kind) sum += s.AnnouncePoints[kind][seat];
+  return sum;
+}
+
+}  // namespace
+
+DealChecker::DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human,
+                         PlayObserver& next)
+    : s_(s), table_(table), human_(human), next_(next) {}
+
+void DealChecker::Fail(const std::string& what) {
+  if (!breach_.empty()) return;
+  breach_ = "deal " + std::to_string(deal_) + " (seed " + std::to_string(seed_) + "): " + what;
+  table_.Stop();
+}
+
+void DealChecker::DealStarting() {
+  ++deal_;
+  inPlay_ = false;
+  if (carriedKnown_) {
+    for (int seat = 1; seat <= 4; ++seat) {
+      if (s_.DealPoints[seat] != carried_[seat]) {
+        Fail("seat " + std::to_string(seat) + " starts the deal with " +
+             std::to_string(s_.DealPoints[seat]) + " deal points, the last deal left " +
+             std::to_string(carried_[seat]));
+      }
+    }
+  }
+  next_.DealStarting();
+}
+
+void DealChecker::Shuffled(std::int64_t seedSeconds) {
+  seed_ = seedSeconds;
+  std::set<int> dealt;
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 1; slot <= 5; ++slot) dealt.insert(s_.SlotPicture[seat][slot]);
+    for (int slot = 6; slot <= 8; ++slot) dealt.insert(s_.SlotPoints[seat][slot]);
+  }
+  if (dealt.size() != 32 || *dealt.begin() != 1 || *dealt.rbegin() != 32) {
+    Fail("the shuffle did not deal the 32 cards once each");
+  }
+  if (s_.TurnedCard != s_.SlotPoints[4][8]) Fail("the turned card is not seat 4's last card");
+  next_.Shuffled(seedSeconds);
+}
+
+void DealChecker::BidSpoken(int round, int seat, const std::string& text, int suit) {
+  next_.BidSpoken(round, seat, text, suit);
+}
+
+void DealChecker::BiddingOver(bool redeal) {
+  next_.BiddingOver(redeal);
+}
+
+void DealChecker::HandsReady() {
+  inPlay_ = true;
+  tricks_ = 0;
+  dealPoints_ = 0;
+  trickCards_ = 0;
+  nextSeat_ = s_.Opener;
+  std::set<int> codes;
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 1; slot <= 8; ++slot) codes.insert(s_.SlotCard[seat][slot]);
+  }
+  if (codes.size() != 32 || *codes.begin() != 1)
+    Fail("the hands do not hold the 32 codes once each");
+  next_.HandsReady();
+}
+
+std::string DealChecker::ComputerCardFault(int seat, int code) const {
+  bool hasLedSuit = false, hasTrump = false, hasTrumpAbove = false;
+  for (int slot = 1; slot <= 8; ++slot) {
+    const int c = s_.SlotCard[seat][slot];
+    if (c == 0) continue;
+    hasLedSuit = hasLedSuit || SameSuit(c, led_);
+    hasTrump = hasTrump || IsTrump(c);
+    hasTrumpAbove = hasTrumpAbove || (IsTrump(c) && IsTrump(best_) && c > best_);
+  }
+  if (!IsTrump(led_) && hasLedSuit) {
+    return SameSuit(code, led_) ? "" : "did not follow the led suit";
+  }
+  if (!hasTrump) return "";
+  if (!IsTrump(code)) return "did not trump";
+  if (hasTrumpAbove && code < best_) return "did not over-trump";
+  return "";
+}
+
+void DealChecker::CardPlayed(int seat, int slot, int code, int points, bool takesLead) {
+  const std::string who = "seat " + std::to_string(seat) + " ";
+  if (!inPlay_) Fail(who + "played a card before the hands were ready");
+  if (seat != nextSeat_) Fail(who + "played out of turn");
+  if (slot < 1 || slot > 8 || code == 0) {
+    Fail(who + "played an empty slot");
+  } else {
+    if (s_.SlotCard[seat][slot] != code) Fail(who + "played a card it does not hold");
+    if (s_.SlotPoints[seat][slot] != points) Fail(who + "played a card with the wrong points");
+    if (trickCards_ > 0) {
+      const bool humanRules = seat == 1 && human_ == HumanMode::Random;
+      if (humanRules && !IsLegalHumanCard(s_, slot)) Fail(who + "played a card the rules refuse");
+      if (!humanRules) {
+        const std::string fault = ComputerCardFault(seat, code);
+        if (!fault.empty()) Fail(who + fault);
+      }
+    }
+    if (takesLead != TakesLead(code, best_)) Fail(who + "was wrongly judged to take the lead");
+  }
+  if (trickCards_ == 0) led_ = code;
+  if (TakesLead(code, best_)) {
+    best_ = code;
+    holder_ = seat;
+  }
+  trickPoints_ += points;
+  ++trickCards_;
+  nextSeat_ = seat % 4 + 1;
+  next_.CardPlayed(seat, slot, code, points, takesLead);
+}
+
+void DealChecker::TrickClosing() {
+  if (trickCards_ != 4) Fail("a trick closed with " + std::to_string(trickCards_) + " cards");
+  if (s_.TrickHolder != holder_) Fail("the trick went to the wrong seat");
+  if (s_.TrickPoints != trickPoints_) Fail("the trick's points do not add up");
+  dealPoints_ += trickPoints_;
+  ++tricks_;
+  nextSeat_ = holder_;
+  trickCards_ = 0;
+  led_ = best_ = holder_ = trickPoints_ = 0;
+  next_.TrickClosing();
+}
+
+void DealChecker::Crediting() {
+  if (tricks_ != 8) Fail("the deal ended after " + std::to_string(tricks_) + " tricks");
+  if (dealPoints_ != 152) Fail("the tricks hold " + std::to_string(dealPoints_) + " points");
+  // A seat that won tricks and has points to show takes them with its
+  // announcements; any other keeps what it has for the next deal and is
+  // credited its belote alone.
+  for (int seat = 1; seat <= 4; ++seat) {
+    const int dp = s_.DealPoints[seat];
+    const int belote = s_.BelotePoints[seat];
+    scoreBefore_[seat] = s_.GameScore[seat];
+    if (s_.TrickFlag[seat] == 1 && dp >= 0) {
+      expectedScore_[seat] = s_.GameScore[seat] + dp + AnnounceSum(s_, seat) + belote;
+      expectedLeft_[seat] = 0;
+    } else {
+      expectedScore_[seat] = s_.GameScore[seat] + belote;
+      expectedLeft_[seat] = dp;
+    }
+  }
+  next_.Crediting();
+}
+
+void DealChecker::DealScored() {
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s_.GameScore[seat] != expectedScore_[seat]) {
+      Fail("seat " + std::to_string(seat) + " was credited " +
+           std::to_string(s_.GameScore[seat] - scoreBefore_[seat]) + " instead of " +
+           std::to_string(expectedScore_[seat] - scoreBefore_[seat]));
+    }
+    if (s_.DealPoints[seat] != expectedLeft_[seat]) {
+      Fail("seat " + std::to_string(seat) + " keeps the wrong deal points");
+    }
+    carried_[seat] = s_.DealPoints[seat];
+  }
+  carriedKnown_ = true;
+  inPlay_ = false;
+  next_.DealScored();
+}
+
+}  // namespace belote::selfplay
