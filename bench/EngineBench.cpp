@@ -17,8 +17,8 @@ namespace {
 class QuietTable : public TableWindow {
  public:
   explicit QuietTable(TableState& s) : s_(s) {}
-  void SetText(Control, const std::string&) override {}
-  void LoadPicture(Control, const std::string&) override {}
+  void SetText(Control, std::string_view) override {}
+  void LoadPicture(Control, std::string_view) override {}
   void CopyPicture(Control, Control) override {}
   void SetImageLeft(Control, int) override {}
   void SetImageTop(Control, int) override {}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace belote {
 
@@ -61,9 +62,9 @@ class TableWindow {
   virtual ~TableWindow() = default;
 
   // Replace a label's text whole (UTF-8).
-  virtual void SetText(Control c, const std::string& text) = 0;
+  virtual void SetText(Control c, std::string_view text) = 0;
   // Load a picture file ("Im/7.Bmp") into an image control.
-  virtual void LoadPicture(Control image, const std::string& file) = 0;
+  virtual void LoadPicture(Control image, std::string_view file) = 0;
   // The image `to` takes over the picture `from` shows now.
   virtual void CopyPicture(Control from, Control to) = 0;
   virtual void SetImageLeft(Control image, int left) = 0;

@@ -9,7 +9,9 @@
 #include <QUrl>
 
 #include "engine/Bidding.h"
+#include "ui/CardNames.h"
 #include "ui/MessageBoxes.h"
+#include "ui/TableAccess.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -29,17 +31,21 @@ QPixmap QtTableWindow::Picture(const QString& file) {
   return it.value();
 }
 
-void QtTableWindow::SetText(Control c, const std::string& text) {
-  if (QLabel* label = form_.ControlWidget(c)) label->setText(QString::fromStdString(text));
+void QtTableWindow::SetText(Control c, std::string_view text) {
+  if (QLabel* label = form_.ControlWidget(c)) {
+    label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
 }
 
-void QtTableWindow::LoadPicture(Control image, const std::string& file) {
+void QtTableWindow::LoadPicture(Control image, std::string_view file) {
   QLabel* label = form_.ControlWidget(image);
   if (label == nullptr) return;
-  const QPixmap picture = Picture(QString::fromStdString(file));
+  const QPixmap picture =
+      Picture(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
   label->setPixmap(picture);
   // An image takes the size of its picture; an empty one keeps its place.
   if (!picture.isNull()) label->resize(picture.size());
+  NamePicture(form_, image, PictureFileName(file));
 }
 
 void QtTableWindow::CopyPicture(Control from, Control to) {
@@ -49,6 +55,7 @@ void QtTableWindow::CopyPicture(Control from, Control to) {
   const QPixmap picture = source->pixmap();
   target->setPixmap(picture);
   if (!picture.isNull()) target->resize(picture.size());
+  NamePicture(form_, to, source->accessibleName());
 }
 
 void QtTableWindow::SetImageLeft(Control image, int left) {

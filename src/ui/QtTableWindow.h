@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/TableWindow.h"
 #include "model/TableState.h"
@@ -27,8 +28,8 @@ class QtTableWindow : public TableWindow {
   QtTableWindow(const QtTableWindow&) = delete;
   QtTableWindow& operator=(const QtTableWindow&) = delete;
 
-  void SetText(Control c, const std::string& text) override;
-  void LoadPicture(Control image, const std::string& file) override;
+  void SetText(Control c, std::string_view text) override;
+  void LoadPicture(Control image, std::string_view file) override;
   void CopyPicture(Control from, Control to) override;
   void SetImageLeft(Control image, int left) override;
   void SetImageTop(Control image, int top) override;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/Bidding.h"
@@ -48,13 +49,13 @@ class FakeTable : public TableWindow {
   bool quitCalled = false;
   bool closing = false;
 
-  void SetText(Control c, const std::string& t) override {
-    text[c] = t;
-    log.push_back(std::string("SetText ") + ControlName(c) + "=" + t);
+  void SetText(Control c, std::string_view t) override {
+    text[c] = std::string(t);
+    log.push_back(std::string("SetText ") + ControlName(c) + "=" + std::string(t));
   }
-  void LoadPicture(Control image, const std::string& file) override {
-    picture[image] = file;
-    log.push_back(std::string("LoadPicture ") + ControlName(image) + "=" + file);
+  void LoadPicture(Control image, std::string_view file) override {
+    picture[image] = std::string(file);
+    log.push_back(std::string("LoadPicture ") + ControlName(image) + "=" + std::string(file));
   }
   void CopyPicture(Control from, Control to) override {
     picture[to] = picture[from];

@@ -32,7 +32,7 @@ void TableTexts::StartDeal() {
 SelfPlayTable::SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts)
     : s_(s), human_(human), keepTexts_(keepTexts) {}
 
-void SelfPlayTable::SetText(Control c, const std::string& text) {
+void SelfPlayTable::SetText(Control c, std::string_view text) {
   if (!keepTexts_) return;
   switch (c) {
     case Control::ET4:
@@ -49,7 +49,7 @@ void SelfPlayTable::SetText(Control c, const std::string& text) {
       break;
     case Control::Meilleur:
       // A single space is the label being cleared when a trick closes.
-      if (text != " ") texts_.callouts.push_back(text);
+      if (text != " ") texts_.callouts.emplace_back(text);
       break;
     case Control::Label4:
     case Control::Label5:

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/TableWindow.h"
@@ -36,8 +37,8 @@ class SelfPlayTable : public TableWindow {
   // Ends the run: the engine stops at its next wait.
   void Stop() { closing_ = true; }
 
-  void SetText(Control c, const std::string& text) override;
-  void LoadPicture(Control, const std::string&) override {}
+  void SetText(Control c, std::string_view text) override;
+  void LoadPicture(Control, std::string_view) override {}
   void CopyPicture(Control, Control) override {}
   void SetImageLeft(Control, int) override {}
   void SetImageTop(Control, int) override {}
