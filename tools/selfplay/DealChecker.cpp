@@ -1,6 +1,7 @@
 #include "DealChecker.h"
 
 #include <set>
+#include <utility>
 
 #include "engine/CardRules.h"
 #include "model/Cards.h"
@@ -19,12 +20,16 @@ int AnnounceSum(const TableState& s, int seat) {
 
 DealChecker::DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human,
                          PlayObserver& next)
-    : s_(s), table_(table), human_(human), next_(next) {}
+    : DealChecker(s, [&table] { table.Stop(); }, human, next) {}
+
+DealChecker::DealChecker(const TableState& s, std::function<void()> stop, HumanMode human,
+                         PlayObserver& next)
+    : s_(s), stop_(std::move(stop)), human_(human), next_(next) {}
 
 void DealChecker::Fail(const std::string& what) {
   if (!breach_.empty()) return;
   breach_ = "deal " + std::to_string(deal_) + " (seed " + std::to_string(seed_) + "): " + what;
-  table_.Stop();
+  stop_();
 }
 
 void DealChecker::DealStarting() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "HumanSeat.h"
@@ -15,6 +16,9 @@ class DealChecker : public PlayObserver {
  public:
   // `next` sees every hook after the check (the deal counter or transcript).
   DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human, PlayObserver& next);
+  // The same for any table: `stop` makes the engine stop at its next wait.
+  DealChecker(const TableState& s, std::function<void()> stop, HumanMode human,
+              PlayObserver& next);
 
   // Empty while every rule holds; else "deal D (seed S): what broke".
   const std::string& Breach() const { return breach_; }
@@ -36,7 +40,7 @@ class DealChecker : public PlayObserver {
   std::string ComputerCardFault(int seat, int code) const;
 
   const TableState& s_;
-  SelfPlayTable& table_;
+  std::function<void()> stop_;
   HumanMode human_;
   PlayObserver& next_;
   std::string breach_;
