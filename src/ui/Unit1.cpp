@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -847,6 +848,11 @@ void TForm1::ImageClick(int slot) {
 }
 
 void TForm1::Timer1Timer() {
+  const auto tell = [this](TickMoment moment) {
+    if (tickObserver) tickObserver(moment);
+  };
+  tell(TickMoment::Begins);
+  const QScopeGuard ends([&tell] { tell(TickMoment::Ends); });
   if (table_.Closing()) {
     Timer1->stop();
     return;
@@ -869,7 +875,11 @@ void TForm1::Timer1Timer() {
       Timer1->stop();
       humanGlide_ = false;
       RestoreStacking();
-      if (s.SlotCard[1][s.CurRow] > 0 && !game_.inPlayStep) PlayStep(game_);
+      if (s.SlotCard[1][s.CurRow] > 0 && !game_.inPlayStep) {
+        tell(TickMoment::PlayStepBegins);
+        PlayStep(game_);
+        tell(TickMoment::PlayStepEnds);
+      }
       if (table_.Closing()) return;
       image->move(RestingPlace(slot));
     }

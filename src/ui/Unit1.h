@@ -197,6 +197,12 @@ class TForm1 : public QWidget {
   // the trick over the hand, the bid labels over the trick.
   void RestoreStacking();
 
+  // Lets timing tools follow the glides: told as each tick of Timer1 begins
+  // and ends, and around the play step that the end of the human's glide
+  // starts (the computer cards' ticks come in between, nested).
+  enum class TickMoment { Begins, PlayStepBegins, PlayStepEnds, Ends };
+  std::function<void(TickMoment)> tickObserver;
+
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
