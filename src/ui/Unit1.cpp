@@ -24,6 +24,7 @@
 #include "model/Cards.h"
 #include "ui/Apropos.h"
 #include "ui/MessageBoxes.h"
+#include "ui/TableAccess.h"
 
 namespace belote {
 
@@ -295,6 +296,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   if (!options_.exitApplicationOnQuit) table_.SetQuitAction([this] { close(); });
 
   BuildTable();
+  MakeTableAccessible(*this);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -1,0 +1,21 @@
+// What a screen reader says for the pictures on the table: the French name
+// of a card, of a suit sign, or of an empty place.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace belote {
+
+inline constexpr const char* kEmptyPlaceName = "Emplacement vide";
+
+// "As de Coeur", "Dix de Pique" ... for picture numbers 1..32, "Atout Coeur"
+// ... for the suit signs 33..36; an empty text for any other number.
+QString PictureName(int picture);
+
+// The name of what a picture file shows: "Im/7.Bmp" is "Huit de Coeur", the
+// three empty-place files are "Emplacement vide". A file the game does not
+// know gets an empty name rather than a wrong one.
+QString PictureFileName(std::string_view file);
+
+}  // namespace belote
