@@ -1,7 +1,9 @@
 #include "engine/Announcements.h"
 
 #include <string>
+#include <string_view>
 
+#include "engine/TextLine.h"
 #include "model/Cards.h"
 
 namespace belote {
@@ -193,20 +195,23 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
     DetectSequences(s, seat);
   }
 
-  s.SeatAnnounceText[seat] = s.AnnounceText1 + s.AnnounceText2;
+  // Assigned and appended in place: the seat's text keeps its room from
+  // one deal to the next.
+  s.SeatAnnounceText[seat] = s.AnnounceText1;
+  s.SeatAnnounceText[seat] += s.AnnounceText2;
   // Every announcement shows as too weak until the scoring names the best.
-  const std::string head = s.SeatAnnounceText[seat].substr(0, 3);
-  std::string box = " ANNONCE : ";
+  const std::string_view head = std::string_view(s.SeatAnnounceText[seat]).substr(0, 3);
+  std::string_view verdict;
   if (head == "Car") {
-    box += "Carré trop faible";
+    verdict = "Carré trop faible";
   } else if (head == "Cen") {
-    box += "Cent trop faible";
+    verdict = "Cent trop faible";
   } else if (head == "Cin") {
-    box += "Cinquante trop faible";
+    verdict = "Cinquante trop faible";
   } else if (head == "Tie") {
-    box += "Tierce trop faible";
+    verdict = "Tierce trop faible";
   }
-  w.SetText(ETControl(3 + seat), box);
+  w.SetText(ETControl(3 + seat), TextLine(" ANNONCE : ") << verdict);
   s.CarreCount = 0;
 }
 
@@ -249,7 +254,7 @@ void ValueSeat(TableState& s, int seat) {
     s.AnnouncePoints[kind][seat] = points[kind];
     total += points[kind];
   }
-  s.AnnounceValueText[seat] = std::to_string(total);
+  s.AnnounceValueText[seat] = (TextLine() << total).View();
 }
 
 // The seat whose sequence of one kind is stronger than every other seat's,
@@ -294,7 +299,8 @@ void DetectAnnouncements(TableState& s, TableWindow& w) {
 }
 
 void ScoreAnnouncements(TableState& s, TableWindow& w) {
-  for (int seat = 1; seat <= 4; ++seat) s.AnnounceValueText[seat] = "0";
+  // Every seat's value text is written here, "0" for a seat without
+  // announcement.
   for (int seat = 1; seat <= 4; ++seat) ValueSeat(s, seat);
 
   // The belote is the holder's whatever the other announcements give; a new
@@ -303,8 +309,8 @@ void ScoreAnnouncements(TableState& s, TableWindow& w) {
   s.BeloteStage = 0;
   for (int seat = 1; seat <= 4; ++seat) {
     if (s.BelotePoints[seat] <= 0) continue;
-    w.SetText(Control::ET8, "BELOTE au Joueur N° " + std::to_string(seat) + "    " +
-                                std::to_string(s.BelotePoints[seat]));
+    w.SetText(Control::ET8, TextLine("BELOTE au Joueur N° ")
+                                << seat << "    " << s.BelotePoints[seat]);
     s.BeloteSeat = seat;
   }
 
@@ -319,31 +325,29 @@ void ScoreAnnouncements(TableState& s, TableWindow& w) {
     for (int kind = 1; kind <= 6; ++kind) s.AnnouncePoints[kind][seat] = 0;
   }
   if (s.AnnounceValueText[best] != "0") {
-    w.SetText(ETControl(3 + best), " ANNONCES: " + s.SeatAnnounceText[best] + " = " +
-                                       s.AnnounceValueText[best] + " pts");
+    w.SetText(ETControl(3 + best), TextLine(" ANNONCES: ") << s.SeatAnnounceText[best] << " = "
+                                                           << s.AnnounceValueText[best] << " pts");
   }
   int total = 0;
   for (int kind = 1; kind <= 6; ++kind) total += s.AnnouncePoints[kind][best];
   if (total == 0) {
     w.SetText(Control::ET9, "Meilleure ANNONCE: Joueur N° ");
   } else {
-    w.SetText(Control::ET9, "Meilleure ANNONCE Joueur N° " + std::to_string(best) + "   " +
-                                std::to_string(total));
+    w.SetText(Control::ET9, TextLine("Meilleure ANNONCE Joueur N° ") << best << "   " << total);
   }
 }
 
 void CallBelote(TableState& s, TableWindow& w, int seat, int code) {
   if (seat == 0 || seat != s.BeloteSeat) return;
-  const std::string who = std::to_string(seat);
   if (code == kTrumpQueenCode && s.BeloteStage == 0) {
-    w.SetText(Control::Meilleur, "   BELOTE      joueur " + who);
+    w.SetText(Control::Meilleur, TextLine("   BELOTE      joueur ") << seat);
     s.BeloteStage = 1;
   } else if (code == kTrumpKingCode && s.BeloteStage == 0) {
-    w.SetText(Control::Meilleur, "   BELOTE      joueur " + who);
+    w.SetText(Control::Meilleur, TextLine("   BELOTE      joueur ") << seat);
     s.BeloteStage = 2;
   } else if ((code == kTrumpKingCode && s.BeloteStage == 1) ||
              (code == kTrumpQueenCode && s.BeloteStage == 2)) {
-    w.SetText(Control::Meilleur, "RE-BELOTE    joueur " + who);
+    w.SetText(Control::Meilleur, TextLine("RE-BELOTE    joueur ") << seat);
   }
 }
 

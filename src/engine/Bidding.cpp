@@ -1,7 +1,9 @@
 #include "engine/Bidding.h"
 
 #include <string>
+#include <string_view>
 
+#include "engine/TextLine.h"
 #include "model/Cards.h"
 
 namespace belote {
@@ -31,22 +33,22 @@ void EmptyBidLabels(TableWindow& w) {
 }
 
 void ShowRoundLine(Game& g) {
-  g.w.SetText(Control::ET3, "TOUR = " + std::to_string(g.s.BidTurn) +
-                                "       OUVERTURE = " + std::to_string(g.s.Opener));
+  g.w.SetText(Control::ET3, TextLine("TOUR = ")
+                                << g.s.BidTurn << "       OUVERTURE = " << g.s.Opener);
 }
 
 // A seat's words go on its bid label and stay there for one pause, so the
 // player can follow the table round.
-void Speak(Game& g, int round, int seat, const std::string& words, int suit) {
+void Speak(Game& g, int round, int seat, std::string_view words, int suit) {
   g.w.SetText(BidLabel(seat), words);
   OnePause(g);
-  Notify(g, [&](PlayObserver& o) { o.BidSpoken(round, seat, words, suit); });
+  Notify(g, [&](PlayObserver& o) { o.BidSpoken(round, seat, std::string(words), suit); });
 }
 
 void EndRound(Game& g, int taker) {
   TableState& s = g.s;
   s.Taker = taker;
-  g.w.SetText(Control::ET1, "NOUVEAU PRENEUR = " + std::to_string(taker));
+  g.w.SetText(Control::ET1, TextLine("NOUVEAU PRENEUR = ") << taker);
   if (s.BidTurn == 4) s.BidTurn = 0;
   s.Speaker = NextSeat(s.Opener);
   EmptyBidLabels(g.w);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/TextLine.h"
 #include "model/Cards.h"
 
 namespace belote {
@@ -13,7 +14,7 @@ const int kHandTop[9] = {0, 412, 396, 388, 380, 380, 388, 396, 412};
 void ResetTableDisplay(TableState& s, TableWindow& w) {
   for (int slot = 1; slot <= 8; ++slot) w.LoadPicture(HandImage(slot), kBlankHandFile);
   w.LoadPicture(Control::Image13, kBlankHandFile);
-  w.SetText(Control::ET10, " 1 - SCORE de " + s.HumanName + " = 0000");
+  w.SetText(Control::ET10, TextLine(" 1 - SCORE de ") << s.HumanName << " = 0000");
   w.SetText(Control::ET11, " 2 - SCORE de ARNAL = 0000");
   w.SetText(Control::ET12, " 3 - SCORE de BERTOU = 0000");
   w.SetText(Control::ET13, " 4 - SCORE de CASSOL = 0000");
@@ -104,15 +105,25 @@ void RecodeCards(TableState& s) {
 
 void SortHands(TableState& s, TableWindow& w) {
   for (int seat = 1; seat <= 4; ++seat) {
-    // Cards move with their points; pictures and sequence keys stay behind.
-    std::pair<int, int> order[9];
-    for (int slot = 1; slot <= 8; ++slot) order[slot] = {s.SlotCard[seat][slot], s.SlotPoints[seat][slot]};
-    std::stable_sort(&order[1], &order[9], [](const auto& a, const auto& b) { return a.first > b.first; });
+    // Falling codes, by insertion: eight cards need nothing more, and cards
+    // of equal code keep their order. Cards move with their points; pictures
+    // and sequence keys stay behind.
+    int* card = s.SlotCard[seat];
+    int* points = s.SlotPoints[seat];
+    for (int slot = 2; slot <= 8; ++slot) {
+      const int movingCard = card[slot];
+      const int movingPoints = points[slot];
+      int to = slot;
+      for (; to > 1 && card[to - 1] < movingCard; --to) {
+        card[to] = card[to - 1];
+        points[to] = points[to - 1];
+      }
+      card[to] = movingCard;
+      points[to] = movingPoints;
+    }
     s.TrumpCount[seat] = 0;
     for (int slot = 1; slot <= 8; ++slot) {
-      s.SlotCard[seat][slot] = order[slot].first;
-      s.SlotPoints[seat][slot] = order[slot].second;
-      if (s.SlotCard[seat][slot] > 24) ++s.TrumpCount[seat];
+      if (card[slot] > 24) ++s.TrumpCount[seat];
     }
   }
   for (int slot = 1; slot <= 8; ++slot) {

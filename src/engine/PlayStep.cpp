@@ -11,6 +11,7 @@
 #include "engine/ComputerPlay.h"
 #include "engine/Deal.h"
 #include "engine/Scoring.h"
+#include "engine/TextLine.h"
 #include "model/Cards.h"
 
 namespace belote {
@@ -25,7 +26,7 @@ constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
 // The card value line of a seat, bare at the start of a deal or with the
 // points of the card it just played. One is written for every card, so the
 // lines for the points a card can be worth (0 to 20) are made only once.
-const std::string& ValueText(int seat, int points = -1) {
+std::string_view ValueText(int seat, int points = -1) {
   static const auto kLines = [] {
     std::array<std::array<std::string, 22>, 5> lines;
     for (int s = 1; s <= 4; ++s) {
@@ -52,6 +53,10 @@ void EmptyBidLabels(TableWindow& w, const char* text) {
 template <typename T>
 void Zero(T& value) {
   value = T{};
+}
+// A text is emptied in place, keeping its room for the next deal's words.
+void Zero(std::string& text) {
+  text.clear();
 }
 template <typename T, std::size_t N>
 void Zero(T (&table)[N]) {
@@ -219,8 +224,8 @@ void ShowAndTakeCard(Game& g) {
   if (seat == s.BeloteSeat) CallBelote(s, w, seat, card);
   s.TrickPoints += points;
   s.SlotCard[seat][slot] = 0;
-  w.SetText(Control::ET2, "TENANT = " + std::to_string(s.TrickHolder) +
-                              "        MAIN = " + std::to_string(s.TrickPoints));
+  w.SetText(Control::ET2, TextLine("TENANT = ")
+                              << s.TrickHolder << "        MAIN = " << s.TrickPoints);
 }
 
 void PlayHumanCard(Game& g) {

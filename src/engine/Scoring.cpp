@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/TextLine.h"
 #include "model/Cards.h"
 
 namespace belote {
@@ -14,11 +15,7 @@ bool IsSeat(int s) {
 
 // " 3 : Total = " and the points: the deal total line beside a seat's panel.
 void ShowDealTotal(Game& g, int seat, int points) {
-  std::string line = " ";
-  line += std::to_string(seat);
-  line += " : Total = ";
-  line += std::to_string(points);
-  g.w.SetText(ETControl(18 + seat), line);
+  g.w.SetText(ETControl(18 + seat), TextLine(" ") << seat << " : Total = " << points);
 }
 
 void ClearBidLabels(Game& g) {
@@ -122,11 +119,10 @@ void CreditScores(TableState& s) {
 
 void ShowScores(Game& g) {
   const TableState& s = g.s;
-  g.w.SetText(Control::ET10,
-              " 1 - SCORE de " + s.HumanName + " = " + std::to_string(s.GameScore[1]));
-  g.w.SetText(Control::ET11, " 2 - SCORE de ARNAL = " + std::to_string(s.GameScore[2]));
-  g.w.SetText(Control::ET12, " 3 - SCORE de BERTOU = " + std::to_string(s.GameScore[3]));
-  g.w.SetText(Control::ET13, " 4 - SCORE de CASSOL = " + std::to_string(s.GameScore[4]));
+  g.w.SetText(Control::ET10, TextLine(" 1 - SCORE de ") << s.HumanName << " = " << s.GameScore[1]);
+  g.w.SetText(Control::ET11, TextLine(" 2 - SCORE de ARNAL = ") << s.GameScore[2]);
+  g.w.SetText(Control::ET12, TextLine(" 3 - SCORE de BERTOU = ") << s.GameScore[3]);
+  g.w.SetText(Control::ET13, TextLine(" 4 - SCORE de CASSOL = ") << s.GameScore[4]);
 }
 
 int FindWinner(const TableState& s) {
@@ -226,7 +222,7 @@ void EndDeal(Game& g) {
   Notify(g, [](PlayObserver& o) { o.DealScored(); });
   if (s.GameWinner == 0) return;
 
-  g.w.SetText(Control::ET14, "LE JOUEUR " + std::to_string(s.GameWinner) + " EST LE MEILLEUR");
+  g.w.SetText(Control::ET14, TextLine("LE JOUEUR ") << s.GameWinner << " EST LE MEILLEUR");
   for (int seat = 1; seat <= 4; ++seat) s.GameScore[seat] = 0;
   if (s.SoundOn == 1) g.w.PlaySound("So/E.wav");
   s.DialogResult = ShowBox(g, " On s'en fait une autre ?->", Buttons::Confirmation);

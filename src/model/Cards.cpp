@@ -38,7 +38,7 @@ int SuitSignPicture(int suit) {
   return kSigns[suit];
 }
 
-std::string PictureFile(int picture) {
+std::string_view PictureFile(int picture) {
   // Cards are shown many times a deal: the names of the 32 cards and the
   // four suit signs are made once.
   static const auto kNames = [] {
@@ -47,7 +47,9 @@ std::string PictureFile(int picture) {
     return names;
   }();
   if (picture >= 0 && picture <= 36) return kNames[picture];
-  return "Im/" + std::to_string(picture) + ".Bmp";
+  static std::string other;
+  other = "Im/" + std::to_string(picture) + ".Bmp";
+  return other;
 }
 
 }  // namespace belote

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace belote {
 
@@ -76,8 +77,10 @@ Recoded RecodePicture(int picture, int trumpSuit);
 // Suit sign picture of a suit: 33 Coeur, 35 Carreau, 34 Pique, 36 Trefle.
 int SuitSignPicture(int suit);
 
-// "Im/<n>.Bmp": the picture file of a card or suit sign.
-std::string PictureFile(int picture);
+// "Im/<n>.Bmp": the picture file of a card or suit sign. The names of the
+// cards, the blank and the suit signs (0..36) last as long as the program;
+// any other number's name lasts until the next call.
+std::string_view PictureFile(int picture);
 
 // The three empty-place pictures, each with its own spelling.
 extern const char* const kBlankHandFile;    // hand images and trump box at a new game
