@@ -43,8 +43,9 @@ ComputerChoice FollowPlainWinning(TableState& s, int seat) {
 
   // Beat it only with a card nobody can beat any more: the ace, or a card
   // whose every higher card of the suit has been played.
+  const SlotsByCode slots = SlotsOf(s, seat);
   for (int code = base + 8; code > best; --code) {
-    const int slot = SlotHolding(s, seat, code);
+    const int slot = SlotHolding(slots, code);
     if (slot == 0) continue;
     bool master = true;
     for (int above = code + 1; above <= base + 8; ++above) {
@@ -55,7 +56,7 @@ ComputerChoice FollowPlainWinning(TableState& s, int seat) {
 
   // Otherwise follow as low as possible under the winning card.
   for (int code = base + 1; code < best; ++code) {
-    if (const int slot = SlotHolding(s, seat, code); slot != 0) return {slot, false};
+    if (const int slot = SlotHolding(slots, code); slot != 0) return {slot, false};
   }
 
   // Only cards above the winning one are left in the suit (possible under a

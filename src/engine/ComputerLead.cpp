@@ -41,12 +41,12 @@ int TrumpsInHand(const TableState& s, int seat) {
   return n;
 }
 
-int MasterTrumpSlot(const TableState& s, int seat) {
+int MasterTrumpSlot(const TableState& s, int seat, const SlotsByCode& slots) {
   const int dealt = s.TrumpCount[seat];
   bool higherAllPlayed = true;
   for (const MasterTrump& m : kMasterTrumps) {
     if (higherAllPlayed && dealt >= m.minTrumpsDealt) {
-      if (const int slot = SlotHolding(s, seat, m.code); slot != 0) return slot;
+      if (const int slot = SlotHolding(slots, m.code); slot != 0) return slot;
     }
     higherAllPlayed = higherAllPlayed && s.Played[m.code] == 1;
   }
@@ -63,11 +63,11 @@ int LowTrumpSlot(const TableState& s, int seat) {
 
 // The first card that no unplayed card of its suit can beat: all aces first,
 // then all tens, and so on down to the sevens.
-int MasterPlainSlot(const TableState& s, int seat) {
+int MasterPlainSlot(const TableState& s, const SlotsByCode& slots) {
   for (int strength = 8; strength >= 1; --strength) {
     for (const int base : kPlainBases) {
       const int code = base + strength;
-      const int slot = SlotHolding(s, seat, code);
+      const int slot = SlotHolding(slots, code);
       if (slot == 0) continue;
       bool master = true;
       for (int above = code + 1; above <= base + 8; ++above) {
@@ -84,11 +84,12 @@ int MasterPlainSlot(const TableState& s, int seat) {
 ComputerChoice ChooseLeadCard(const TableState& s, int seat) {
   // Trumps are out while some trump is neither in this hand nor played.
   const bool trumpsOut = TrumpsInHand(s, seat) + s.TrumpsPlayed != 8;
+  const SlotsByCode slots = SlotsOf(s, seat);
   int slot = 0;
-  if (trumpsOut) slot = MasterTrumpSlot(s, seat);
+  if (trumpsOut) slot = MasterTrumpSlot(s, seat, slots);
   if (slot == 0 && trumpsOut) slot = LowTrumpSlot(s, seat);
-  if (slot == 0) slot = MasterPlainSlot(s, seat);
-  if (slot == 0) slot = FirstHeld(s, seat, kFallbackLeads);
+  if (slot == 0) slot = MasterPlainSlot(s, slots);
+  if (slot == 0) slot = FirstHeld(slots, kFallbackLeads);
   // A card led always wins the trick so far.
   return {slot, slot != 0};
 }

@@ -4,12 +4,15 @@
 
 namespace belote {
 
-int SlotHolding(const TableState& s, int seat, int code) {
-  if (code == 0) return 0;
-  for (int slot = 1; slot <= 8; ++slot) {
-    if (s.SlotCard[seat][slot] == code) return slot;
+SlotsByCode SlotsOf(const TableState& s, int seat) {
+  SlotsByCode slots{};
+  // From the last slot up, so that the first slot wins should a code ever
+  // stand twice.
+  for (int slot = 8; slot >= 1; --slot) {
+    const int code = s.SlotCard[seat][slot];
+    if (code >= 1 && code <= 32) slots[code] = static_cast<std::int8_t>(slot);
   }
-  return 0;
+  return slots;
 }
 
 ComputerChoice ChooseComputerCard(TableState& s, int seat) {

@@ -3,6 +3,9 @@
 // every player has seen played.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "model/TableState.h"
 
 namespace belote {
@@ -23,8 +26,16 @@ ComputerChoice ChooseFollowCard(TableState& s, int seat);
 // The three ways a computer seat looks for a card in its own hand. Each
 // returns the slot found, 0 when none.
 
+// Where each code stands in a seat's hand, 0 for a code it does not hold: the
+// rules ask for many cards by code, and one look through the hand answers
+// them all. Index 0 is always 0.
+using SlotsByCode = std::array<std::int8_t, 33>;
+SlotsByCode SlotsOf(const TableState& s, int seat);
+
 // The slot holding `code` (a code stands in at most one slot).
-int SlotHolding(const TableState& s, int seat, int code);
+inline int SlotHolding(const SlotsByCode& slots, int code) {
+  return slots[code];
+}
 
 // Slots 8 down to 1: the first non-empty slot whose card and points satisfy
 // `wanted(code, points)`. With the hand sorted by falling code this meets the
@@ -40,9 +51,9 @@ int ScanDown(const TableState& s, int seat, Wanted wanted) {
 
 // Each code of the list in turn: the slot of the first one held.
 template <typename Codes>
-int FirstHeld(const TableState& s, int seat, const Codes& codes) {
+int FirstHeld(const SlotsByCode& slots, const Codes& codes) {
   for (const int code : codes) {
-    if (const int slot = SlotHolding(s, seat, code); slot != 0) return slot;
+    if (const int slot = SlotHolding(slots, code); slot != 0) return slot;
   }
   return 0;
 }

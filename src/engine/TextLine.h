@@ -26,16 +26,11 @@ class TextLine {
   TextLine& operator=(const TextLine&) = delete;
 
   TextLine& operator<<(std::string_view text) {
-    if (spilled_) {
-      long_ += text;
-    } else if (text.size() <= kCapacity - size_) {
-      text.copy(buffer_ + size_, text.size());
+    if (!spilled_ && text.size() <= kCapacity - size_) {
+      std::char_traits<char>::copy(buffer_ + size_, text.data(), text.size());
       size_ += text.size();
     } else {
-      long_.reserve(size_ + text.size());
-      long_.assign(buffer_, size_);
-      long_ += text;
-      spilled_ = true;
+      AppendLong(text);
     }
     return *this;
   }
@@ -58,6 +53,16 @@ class TextLine {
   std::string ToString() const { return std::string(View()); }
 
  private:
+  // Kept out of line: the usual lines never get here.
+  [[gnu::noinline, gnu::cold]] void AppendLong(std::string_view text) {
+    if (!spilled_) {
+      long_.reserve(size_ + text.size());
+      long_.assign(buffer_, size_);
+      spilled_ = true;
+    }
+    long_ += text;
+  }
+
   char buffer_[kCapacity];
   std::size_t size_ = 0;
   bool spilled_ = false;
