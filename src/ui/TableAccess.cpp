@@ -102,6 +102,10 @@ void MakeTableAccessible(TForm1& form) {
   form.BoutonA->setAccessibleName(QStringLiteral("D'accord, commencer la partie"));
   form.BoutonQ->setAccessibleName(QStringLiteral("Quitter"));
 
+  // A click on the cloth or on a card takes the focus away from a points
+  // field, so that the keys play cards again after the points were typed.
+  form.setFocusPolicy(Qt::ClickFocus);
+  for (int slot = 1; slot <= 8; ++slot) form.HandImage(slot)->setFocusPolicy(Qt::ClickFocus);
   form.installEventFilter(new HandKeys(form));
 }
 

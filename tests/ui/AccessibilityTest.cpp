@@ -241,6 +241,17 @@ class AccessibilityTest : public QObject {
     form->Edit1->setReadOnly(true);
     Press(form->Edit1, Qt::Key_2);
     QCOMPARE(CardsInHand(s), 8);
+
+    // A click on the cloth gives the keys back to the cards.
+    form->Edit1->setReadOnly(false);
+    form->Edit1->setFocus();
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(form->focusWidget() != form->Edit1);
+    int legal = 1;
+    while (!IsLegalHumanCard(s, legal)) ++legal;
+    QTest::keyClick(form->focusWidget() ? form->focusWidget() : form.get(), KeyOf(legal));
+    QCOMPARE(CardsInHand(s), 7);
+    QCOMPARE(form->Edit1->text(), QString("25001"));
   }
 
   void keysThatPlayNothing() {
