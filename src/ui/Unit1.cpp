@@ -23,7 +23,9 @@
 #include "engine/PlayStep.h"
 #include "model/Cards.h"
 #include "ui/Apropos.h"
+#include "ui/GamePictures.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Unit2.h"
 #include "ui/TableAccess.h"
 
 namespace belote {
@@ -292,6 +294,9 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   setAutoFillBackground(true);
   SetTableColour(Teal());
   table_.SetPauseMilliseconds(options_.pauseMilliseconds);
+  // Waits are shared by every table; a table made after another one closed
+  // (a test, a second game window) must pause again.
+  TForm2::SetClosing(false);
   if (options_.soundSink) table_.SetSoundSink(options_.soundSink);
   if (!options_.exitApplicationOnQuit) table_.SetQuitAction([this] { close(); });
 
@@ -710,6 +715,11 @@ void TForm1::FormActivate() {
   if (activated_ || table_.Closing()) return;
   activated_ = true;
 
+  // Said once, before anything else: a game with holes in its pictures is
+  // still playable, but the player should know why.
+  ReportMissingPictures(this);
+  if (table_.Closing()) return;
+
   const bool soundDevice = options_.soundDevice.has_value()
                                ? *options_.soundDevice
                                : !QMediaDevices::audioOutputs().isEmpty();
@@ -735,8 +745,13 @@ void TForm1::FormActivate() {
 // Options panel
 
 void TForm1::BoutonAClick() {
-  if (table_.Closing() || game_.inPlayStep) return;
-  state_.HumanName = Edit10->text().toStdString();
+  if (table_.Closing() || game_.inPlayStep || !BoutonA->isEnabled()) return;
+  // The game starts once: a second press while the box below is up must not
+  // deal a second time over the first.
+  BoutonA->setEnabled(false);
+  // Composed form, so that an accent typed as a separate mark stays one
+  // letter with its base when the name is cut to its first letters.
+  state_.HumanName = Edit10->text().normalized(QString::NormalizationForm_C).toStdString();
   state_.SoundOn = CheckBox1->isChecked() ? 1 : 0;
   if (CheckBox2->isChecked()) {
     state_.AnimationOn = 1;
@@ -841,7 +856,15 @@ void TForm1::Edit11Change() {
 
 void TForm1::ImageClick(int slot) {
   if (table_.Closing()) return;
-  if (!belote::HandImageClick(game_, slot)) return;
+  // A card played at once (the animation was switched off during a glide)
+  // ends the glide still under way, or its ticks would carry on lifting hand
+  // cards during the play step's pauses. A refused click changes nothing.
+  const bool gliding = humanGlide_;
+  if (state_.AnimationOn != 1) humanGlide_ = false;
+  if (!belote::HandImageClick(game_, slot)) {
+    humanGlide_ = gliding;
+    return;
+  }
   if (state_.AnimationOn == 1 && Timer1->isActive()) {
     // The card rises over the rest of the hand.
     humanGlide_ = true;
@@ -877,7 +900,7 @@ void TForm1::Timer1Timer() {
       Timer1->stop();
       humanGlide_ = false;
       RestoreStacking();
-      if (s.SlotCard[1][s.CurRow] > 0 && !game_.inPlayStep) {
+      if (s.SlotCard[1][s.CurRow] > 0) {
         tell(TickMoment::PlayStepBegins);
         PlayStep(game_);
         tell(TickMoment::PlayStepEnds);

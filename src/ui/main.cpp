@@ -1,6 +1,7 @@
 // The card table program: the main window with its about box, the pause and
 // the suit chooser, then the event loop until the table closes.
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -22,6 +23,18 @@ bool HasDisplay() {
   return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+// The table reads its pictures, sounds and help page from the working
+// directory. An installed game keeps them in share/belote beside its bin
+// folder, so when it is started from anywhere else (a menu, a terminal in the
+// home folder) it moves there first. Started from a folder that has the
+// pictures, such as the build's game folder, it stays where it is.
+void MoveToDataFolder() {
+  if (QDir(QStringLiteral("Im")).exists()) return;
+  const QString data =
+      QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/belote"));
+  if (QDir(data + QStringLiteral("/Im")).exists()) QDir::setCurrent(data);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -35,6 +48,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  MoveToDataFolder();
   QApplication::setApplicationName(QStringLiteral("belote"));
   QApplication::setApplicationDisplayName(QStringLiteral("Belote"));
   QApplication::setWindowIcon(QIcon(QStringLiteral("Im/Icone.png")));

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The menu entry and the software centre description: both pass their
+# validators, and they agree with each other and with what is installed
+# (program name, icon name, desktop file name, version).
+# Usage: check_desktop_files.sh <belote.desktop> <metainfo.xml> <version>
+set -euo pipefail
+desktop=$1 metainfo=$2 version=$3
+
+for tool in desktop-file-validate appstreamcli; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+  fi
+done
+
+fail=0
+problem() { echo "FAIL: $*"; fail=1; }
+
+# desktop-file-validate exits 0 on warnings; a warning still means some
+# desktop would show the entry wrongly, so any warning or error fails.
+out=$(desktop-file-validate "$desktop" 2>&1) || problem "desktop-file-validate failed"
+if grep -Eq 'error|warning' <<<"$out"; then problem "desktop-file-validate: $out"; fi
+
+appstreamcli validate --no-net "$metainfo" || problem "appstreamcli validate failed"
+
+key() { sed -n "s/^$1=//p" "$desktop" | head -n1; }
+[ "$(key Exec | cut -d' ' -f1)" = belote ] || problem "Exec= does not start the installed program 'belote'"
+[ "$(key Icon)" = belote ] || problem "Icon= is not 'belote', the name the icons are installed under"
+[[ ";$(key Categories)" == *";Game;"* && ";$(key Categories)" == *";CardGame;"* ]] ||
+  problem "Categories= lacks Game;CardGame;"
+[ -n "$(key Name)" ] && [ -n "$(key Comment)" ] || problem "Name= or Comment= is empty"
+
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+[ "$launchable" = "$(basename "$desktop")" ] ||
+  problem "metainfo launches '$launchable', the desktop file is '$(basename "$desktop")'"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+  problem "metainfo has no release for version $version"
+grep -q '<screenshot type="default">' "$metainfo" || problem "metainfo has no default screenshot"
+grep -q '<binary>belote</binary>' "$metainfo" || problem "metainfo does not provide the binary belote"
+
+[ $fail -eq 0 ] && echo "desktop entry and metainfo are valid and agree"
+exit $fail

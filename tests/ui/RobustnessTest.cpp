@@ -1,0 +1,730 @@
+// The table under careless hands and in a damaged game folder: odd points
+// and names, clicks at the wrong moments, the window closed whenever the
+// player likes, and pictures, sounds or the help page gone missing.
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/CardRules.h"
+#include "ui/Apropos.h"
+#include "ui/GamePictures.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Unit1.h"
+#include "ui/Unit3.h"
+
+using namespace belote;
+
+namespace {
+
+const char* const kQuestion = " Tu la prends cette carte?";
+const char* const kAnotherGame = " On s'en fait une autre ?->";
+// Set for the copies of this program that play in a damaged game folder.
+const char* const kChildVariable = "BELOTE_ROBUST_CHILD";
+
+// Counts the human's cards, in the game and in the deal, and the deals.
+class Recorder : public PlayObserver {
+ public:
+  void HandsReady() override { humanThisDeal = 0; }
+  void CardPlayed(int seat, int, int, int, bool) override {
+    if (seat != 1) return;
+    ++humanCards;
+    ++humanThisDeal;
+  }
+  void DealScored() override { ++deals; }
+  int humanCards = 0;
+  int humanThisDeal = 0;
+  int deals = 0;
+};
+
+int CardsInHand(const TableState& s) {
+  int n = 0;
+  for (int slot = 1; slot <= 8; ++slot) n += s.SlotCard[1][slot] > 0 ? 1 : 0;
+  return n;
+}
+
+int FirstLegalSlot(const TableState& s) {
+  for (int slot = 1; slot <= 8; ++slot)
+    if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) return slot;
+  return 0;
+}
+
+void Click(QWidget* w) {
+  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(30, 30));
+}
+
+// A click that goes through the window system's path, where a modal box
+// holds back input to the windows under it.
+void ClickThroughTheScreen(TForm1& form, int slot) {
+  QWindow* window = form.windowHandle();
+  if (window == nullptr) return;
+  const QPoint at = form.HandImage(slot)->geometry().topLeft() + QPoint(30, 30);
+  QTest::mouseClick(window, Qt::LeftButton, {}, at);
+}
+
+// What a window manager sends when the player presses Alt+F4.
+void AskToClose(TForm1& form) {
+  QCloseEvent close;
+  if (QWindow* window = form.windowHandle())
+    QCoreApplication::sendEvent(window, &close);
+  else
+    QCoreApplication::sendEvent(&form, &close);
+}
+
+QPushButton* BoxButton(QWidget* box, const QString& caption) {
+  for (QPushButton* b : box->findChildren<QPushButton*>())
+    if (b->text() == caption) return b;
+  return nullptr;
+}
+
+}  // namespace
+
+class RobustnessTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Box {
+    std::string text;
+    Buttons buttons;
+  };
+  std::vector<Box> boxes_;
+  std::vector<std::string> sounds_;
+  // Runs for each box before it is answered; the answer is "&Oui" unless it
+  // returns another.
+  std::function<int(const std::string&)> onBox_;
+
+  std::unique_ptr<TForm1> NewTable(bool soundDevice = false, bool exitOnQuit = false,
+                                   int pauseMs = 1, bool soundSink = true) {
+    TForm1Options options;
+    options.pauseMilliseconds = pauseMs;
+    options.showAboutBox = false;
+    options.soundDevice = soundDevice;
+    if (soundSink) options.soundSink = [this](const std::string& f) { sounds_.push_back(f); };
+    options.exitApplicationOnQuit = exitOnQuit;
+    auto form = std::make_unique<TForm1>(options);
+    form->Table().SetSuitChooserAnswerer([] { return 300; });
+    return form;
+  }
+
+  std::unique_ptr<TForm1> StartedTable(bool exitOnQuit = false, int pauseMs = 1) {
+    auto form = NewTable(false, exitOnQuit, pauseMs);
+    form->show();
+    form->FormActivate();
+    boxes_.clear();
+    return form;
+  }
+
+  void AnswerBoxes() {
+    SetMessageAnswerer([this](const std::string& text, Buttons buttons) {
+      boxes_.push_back({text, buttons});
+      if (onBox_) return onBox_(text);
+      return text == kAnotherGame ? kAnswerNo : kAnswerYes;
+    });
+  }
+
+  // Plays the human's cards until the game ends (or `maxClicks`).
+  static void PlayOut(TForm1& form, int maxClicks = 3000) {
+    for (int clicks = 0; clicks < maxClicks && !form.Table().Closing(); ++clicks) {
+      const int slot = FirstLegalSlot(form.State());
+      QVERIFY(slot != 0);
+      Click(form.HandImage(slot));
+    }
+  }
+
+  // Runs this program again, alone, in `folder`, for the one test named.
+  static QProcess* RunChild(const QString& testFunction, const QString& folder) {
+    auto* child = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child->setProcessEnvironment(env);
+    child->setWorkingDirectory(folder);
+    child->start(QCoreApplication::applicationFilePath(), {testFunction});
+    child->waitForFinished(120000);
+    return child;
+  }
+
+  static bool IsChild() { return qEnvironmentVariableIsSet(kChildVariable); }
+
+  // A copy of the game folder this test runs from, to damage at will.
+  static bool CopyGameFolder(const QString& to) {
+    const QDir from = QDir::current();
+    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString file = it.next();
+      const QString relative = from.relativeFilePath(file);
+      // Only what the game reads: the pictures, the sounds, the help page.
+      if (!relative.startsWith(QLatin1String("Im/")) &&
+          !relative.startsWith(QLatin1String("So/")) && relative != QLatin1String("Notice01.html"))
+        continue;
+      const QString target = to + QLatin1Char('/') + relative;
+      QDir().mkpath(QFileInfo(target).path());
+      if (!QFile::copy(file, target)) return false;
+    }
+    return true;
+  }
+
+ private slots:
+  void init() {
+    boxes_.clear();
+    sounds_.clear();
+    onBox_ = nullptr;
+    AnswerBoxes();
+  }
+  void cleanup() { SetMessageAnswerer(nullptr); }
+
+  // --- The points fields ---
+
+  void pointsFieldTakesOnlyWholeNumbers_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("taken");
+    for (const char* field : {"Edit1", "Edit11"}) {
+      const auto row = [field](const char* name, const char* text, int taken) {
+        QTest::addRow("%s %s", field, name) << field << text << (taken == 0) << taken;
+      };
+      row("letters", "abc", 0);
+      row("empty", "", 0);
+      row("negative", "-5", -5);
+      row("leading space", " 300", 0);
+      row("too large", "99999999999", 0);
+      row("below the arrows", "150", 150);
+    }
+  }
+
+  void pointsFieldTakesOnlyWholeNumbers() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, refused);
+    QFETCH(int, taken);
+    auto form = StartedTable();
+    TableState& s = form->State();
+    form->Edit1->setText("3300");
+    form->Edit11->setText("2700");  // copied into Edit1
+    boxes_.clear();
+    const TableState before = s;
+    const QString edit1Before = form->Edit1->text();
+    const int hb = form->HB->Position(), upDown = form->UpDown1->Position();
+
+    QLineEdit* edit = field == "Edit1" ? form->Edit1 : form->Edit11;
+    QLineEdit* other = field == "Edit1" ? form->Edit11 : form->Edit1;
+    const QString otherBefore = other->text();
+    edit->setText(text);
+
+    if (refused) {
+      QCOMPARE(boxes_.size(), size_t{1});
+      QCOMPARE(QString::fromStdString(boxes_[0].text),
+               QString("'%1' n'est pas une valeur entière correcte").arg(text));
+      QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+      QCOMPARE(s.TargetScore, before.TargetScore);
+      QCOMPARE(other->text(), otherBefore);
+    } else {
+      QVERIFY(boxes_.empty());
+      QCOMPARE(s.TargetScore, taken);
+      // The options panel's field feeds the control panel's, never the reverse.
+      QCOMPARE(form->Edit1->text(), text);
+      if (field == "Edit1") QCOMPARE(form->Edit11->text(), QString("2700"));
+    }
+    QCOMPARE(edit->text(), text);
+    // Nothing else moves: the arrows, the other settings, the game.
+    QCOMPARE(form->HB->Position(), hb);
+    QCOMPARE(form->UpDown1->Position(), upDown);
+    QCOMPARE(int(s.SoundOn), int(before.SoundOn));
+    QCOMPARE(s.AnimationOn, before.AnimationOn);
+    QVERIFY(s.HumanName == before.HumanName);
+    QVERIFY(!form->Table().Closing());
+    if (field == "Edit11" && refused) QCOMPARE(form->Edit1->text(), edit1Before);
+  }
+
+  // --- Names ---
+
+  void namesOfAnyLengthAndScript_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("asked");  // the name's first 8 letters
+    QTest::addColumn<QString>("whole");  // as the score line shows it
+    const QString long200 = QString(200, QChar('W'));
+    QTest::newRow("none") << ""
+                          << ""
+                          << "";
+    QTest::newRow("eight") << "ABCDEFGH"
+                           << "ABCDEFGH"
+                           << "ABCDEFGH";
+    QTest::newRow("nine") << "ABCDEFGHI"
+                          << "ABCDEFGH"
+                          << "ABCDEFGHI";
+    QTest::newRow("two hundred") << long200 << QString(8, QChar('W')) << long200;
+    QTest::newRow("accents") << "ÉLODIE-FRANÇOISE"
+                             << "ÉLODIE-F"
+                             << "ÉLODIE-FRANÇOISE";
+    // An accent typed as a separate mark after its letter, ninth and tenth
+    // code points: the letter keeps its accent and the cut falls after it.
+    QTest::newRow("separate accent") << QString("JOSEPHIN") + QChar(0x0045) + QChar(0x0301)
+                                     << "JOSEPHIN" << QString("JOSEPHIN") + QChar(0x00C9);
+    QTest::newRow("separate accent inside")
+        << QString("ANDR") + QChar(0x0045) + QChar(0x0301) + "-MARIE"
+        << QString("ANDR") + QChar(0x00C9) + "-MA" << QString("ANDR") + QChar(0x00C9) + "-MARIE";
+    QTest::newRow("greek") << "ΑΛΈΞΑΝΔΡΟΣ"
+                           << "ΑΛΈΞΑΝΔΡ"
+                           << "ΑΛΈΞΑΝΔΡΟΣ";
+    QTest::newRow("chinese") << "王小明王小明王小明"
+                             << "王小明王小明王小"
+                             << "王小明王小明王小明";
+    // Each of these takes two UTF-16 units and four bytes: a cut by either
+    // would break the eighth in two.
+    QTest::newRow("emoji") << "🂡🂡🂡🂡🂡🂡🂡😀😀"
+                           << "🂡🂡🂡🂡🂡🂡🂡😀"
+                           << "🂡🂡🂡🂡🂡🂡🂡😀😀";
+    QTest::newRow("mixed") << "ŁÉO🙂李<b>"
+                           << "ŁÉO🙂李<b>"
+                           << "ŁÉO🙂李<b>";
+  }
+
+  void namesOfAnyLengthAndScript() {
+    QFETCH(QString, typed);
+    QFETCH(QString, asked);
+    QFETCH(QString, whole);
+    auto form = StartedTable();
+    onBox_ = [](const std::string& text) {
+      return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
+    };
+    form->Edit10->setText(typed);
+    form->BoutonAClick();
+
+    // The human opens the bidding of a new game: the first question is his.
+    const Box* question = nullptr;
+    for (const Box& b : boxes_)
+      if (b.text.ends_with(kQuestion)) {
+        question = &b;
+        break;
+      }
+    QVERIFY(question != nullptr);
+    const QString shown = QString::fromStdString(question->text);
+    QCOMPARE(shown, asked + kQuestion);
+    // Valid text all through: no half letter at the cut.
+    QVERIFY(QString::fromUtf8(question->text).toUtf8().toStdString() == question->text);
+    QVERIFY(!shown.contains(QChar::ReplacementCharacter));
+    QCOMPARE(form->ET10->text(), " 1 - SCORE de " + whole + " = 0000");
+    QCOMPARE(form->State().CurSeatIdx, 0);
+    QCOMPARE(CardsInHand(form->State()), 8);
+  }
+
+  // --- Clicks at the wrong moments ---
+
+  void manyClicksDuringGlidesPlayOneCardEach() {
+    auto form = StartedTable();
+    TableState& s = form->State();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    QCOMPARE(CardsInHand(s), 8);
+
+    // Two hundred clicks on every card in turn, legal or not, with the
+    // timer ticking between them: glides start, restart, arrive and play.
+    for (int i = 0; i < 200 && !form->Table().Closing(); ++i) {
+      Click(form->HandImage(i * 3 % 8 + 1));
+      QTest::qWait(i % 4 == 0 ? 3 : 0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!form->Timer1->isActive() && !form->GameState().inPlayStep, 5000);
+    QVERIFY(recorder.humanCards >= 1);
+    // Every card that left the hand went through the play step once.
+    QCOMPARE(CardsInHand(s) + recorder.humanThisDeal, 8);
+    QCOMPARE(s.CurSeatIdx, 0);
+  }
+
+  void cardPlayedAtOnceEndsTheGlideUnderWay() {
+    // The animation is switched off while a card is on its way up, then
+    // another card is clicked: it is played at once, and the abandoned
+    // glide must not go on lifting hand cards during the pauses (nor end
+    // in a second play step).
+    auto form = StartedTable(false, 15);
+    TableState& s = form->State();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    std::vector<int> legal;
+    for (int slot = 1; slot <= 8; ++slot)
+      if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) legal.push_back(slot);
+    if (legal.size() < 2) QSKIP("this deal leaves a single card to play");
+    const int first = legal[0], second = legal[1];
+
+    Click(form->HandImage(first));
+    QTest::qWait(25);  // a few ticks up the table
+    const QPoint abandoned = form->HandImage(first)->pos();
+    QVERIFY(abandoned.y() < 420 && abandoned.y() > 220);
+    form->BitBtn3Click();
+    QCOMPARE(s.AnimationOn, 0);
+    Click(form->HandImage(second));
+
+    QCOMPARE(recorder.humanCards, 1);
+    QCOMPARE(s.SlotCard[1][second], 0);
+    QVERIFY(s.SlotCard[1][first] > 0);
+    QTest::qWait(50);
+    QCOMPARE(recorder.humanCards, 1);
+    QVERIFY(!form->Timer1->isActive());
+    QCOMPARE(form->HandImage(first)->pos(), abandoned);
+    for (int slot = 1; slot <= 8; ++slot)
+      if (slot != first) QCOMPARE(form->HandImage(slot)->pos(), TForm1::RestingPlace(slot));
+  }
+
+  void clicksDuringPausesAndBoxesAreNotTaken() {
+    // Pauses long enough for a stream of clicks to land in them.
+    auto form = StartedTable(false, 12);
+    TableState& s = form->State();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    form->Edit1->setText("300");
+    int busyClicks = 0, taken = 0;
+    const auto clickAll = [&] {
+      for (int slot = 1; slot <= 8; ++slot) {
+        const int row = s.CurRow, card = s.SlotCard[1][slot], played = recorder.humanCards;
+        Click(form->HandImage(slot));
+        ++busyClicks;
+        if (s.CurRow != row || s.SlotCard[1][slot] != card || recorder.humanCards != played)
+          ++taken;
+      }
+    };
+    onBox_ = [&](const std::string& text) {
+      if (form->GameState().inPlayStep) clickAll();
+      return text == kAnotherGame ? kAnswerNo : kAnswerYes;
+    };
+    QTimer clicker;
+    clicker.setInterval(4);
+    connect(&clicker, &QTimer::timeout, this, [&] {
+      if (form->GameState().inPlayStep) clickAll();
+    });
+    clicker.start();
+    form->BoutonAClick();
+    PlayOut(*form);
+    clicker.stop();
+    QVERIFY(form->Table().Closing());
+    QVERIFY(recorder.deals >= 1);
+    QVERIFY(busyClicks > 100);
+    QCOMPARE(taken, 0);
+  }
+
+  void realBoxesHoldBackClicksOnTheTable() {
+    // No stand-in answers: real boxes, and clicks sent the way the screen
+    // sends them while each box is up.
+    SetMessageAnswerer(nullptr);
+    auto form = NewTable();
+    TableState& s = form->State();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    int boxesSeen = 0, taken = 0;
+    QTimer answerer;
+    answerer.setInterval(5);
+    connect(&answerer, &QTimer::timeout, this, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (box == nullptr || box->objectName() != "TableMessageBox" || !box->isVisible()) return;
+      ++boxesSeen;
+      const int played = recorder.humanCards, row = s.CurRow;
+      for (int slot = 1; slot <= 8; ++slot) ClickThroughTheScreen(*form, slot);
+      if (recorder.humanCards != played || s.CurRow != row) ++taken;
+      QPushButton* button = BoxButton(box, "&Non");
+      if (button == nullptr) button = BoxButton(box, "&Oui");
+      if (button == nullptr) button = BoxButton(box, "OK");
+      if (button != nullptr) button->click();
+    });
+    answerer.start();
+    form->FormActivate();  // the box about the missing sound output
+    form->BoutonAClick();  // "Pas d'animation." then the bidding
+    answerer.stop();
+    QVERIFY(boxesSeen >= 3);
+    QCOMPARE(taken, 0);
+    QCOMPARE(recorder.humanCards, 0);
+    QCOMPARE(CardsInHand(s), 8);
+  }
+
+  void daccordPressedAgainWhileItsBoxIsUpDealsOnce() {
+    auto form = StartedTable();
+    TableState& s = form->State();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    int presses = 0;
+    onBox_ = [&](const std::string& text) {
+      if (text == "Pas d'animation." && presses++ < 3) form->BoutonAClick();
+      return kAnswerYes;
+    };
+    form->BoutonAClick();
+    QCOMPARE(recorder.humanCards, 0);
+    QCOMPARE(CardsInHand(s), 8);
+    QCOMPARE(s.CurSeatIdx, 0);
+    QCOMPARE(std::count_if(boxes_.begin(), boxes_.end(),
+                           [](const Box& b) { return b.text == "Pas d'animation."; }),
+             1);
+  }
+
+  // --- Closing the window at any moment ---
+
+  void closeRequestEndsTheProgramCleanly_data() {
+    QTest::addColumn<QString>("moment");
+    for (const char* m : {"options panel", "start box", "pause", "bidding box", "trick box",
+                          "glide", "human to play"})
+      QTest::newRow(m) << m;
+  }
+
+  void closeRequestEndsTheProgramCleanly() {
+    QFETCH(QString, moment);
+    auto form = NewTable(false, /*exitOnQuit=*/true, 5);
+    TForm1* table = form.get();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    size_t boxesAtClose = 0;
+    bool asked = false;
+    const auto close = [&] {
+      if (asked) return;
+      asked = true;
+      AskToClose(*table);
+      boxesAtClose = boxes_.size();
+    };
+    onBox_ = [&](const std::string& text) {
+      if ((moment == "start box" && text.starts_with("Désolé")) ||
+          (moment == "bidding box" && text.ends_with(kQuestion)) ||
+          (moment == "trick box" && text == "Validez cette main"))
+        close();
+      return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
+    };
+    QTimer inPause;
+    inPause.setInterval(1);
+    connect(&inPause, &QTimer::timeout, this, [&] {
+      if (moment == "pause" && table->GameState().inPlayStep && recorder.humanCards > 0) close();
+    });
+    inPause.start();
+
+    // The whole program's run: from the table's first showing to the end
+    // of its event loop, with a watchdog in case the close never comes.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+    QTimer::singleShot(0, this, [&] {
+      table->FormActivate();
+      if (moment == "options panel") close();
+      if (asked) return;
+      table->CheckBox2->setChecked(moment == "glide");
+      table->BoutonAClick();
+      if (table->Table().Closing()) return;
+      // Play cards until the moment comes.
+      for (int i = 0; i < 400 && !table->Table().Closing() && !asked; ++i) {
+        const int slot = FirstLegalSlot(table->State());
+        if (slot == 0) break;
+        Click(table->HandImage(slot));
+        if (moment == "glide") {
+          QTest::qWait(20);
+          close();
+        } else if (moment == "human to play") {
+          close();
+        }
+        if (moment == "glide") return;
+        QTRY_VERIFY(!table->GameState().inPlayStep);
+      }
+    });
+    table->show();
+    const int exitCode = QApplication::exec();
+    watchdog.stop();
+    inPause.stop();
+
+    QVERIFY(asked);
+    QCOMPARE(exitCode, 0);
+    QVERIFY(!table->isVisible());
+    QVERIFY(table->Table().Closing());
+    QVERIFY(!table->GameState().inPlayStep);
+    QVERIFY(!table->Timer1->isActive());
+    // Nothing more is asked once the player has asked to leave.
+    QCOMPARE(boxes_.size(), boxesAtClose);
+  }
+
+  void closeRequestDuringARealBox() {
+    // The box is really up, modal, when the window manager asks the table
+    // to close: the box goes away unanswered and the program ends.
+    SetMessageAnswerer(nullptr);
+    auto form = NewTable(false, /*exitOnQuit=*/true);
+    TForm1* table = form.get();
+    int boxes = 0;
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, this, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (box == nullptr || !box->isVisible()) return;
+      ++boxes;
+      if (boxes == 1) {
+        // The start sequence's box about the sound: answered.
+        if (QPushButton* ok = BoxButton(box, "OK")) ok->click();
+      } else if (boxes == 2) {
+        AskToClose(*table);
+      }
+    });
+    poll.start();
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(20000);
+    QTimer::singleShot(0, this, [table] {
+      table->FormActivate();
+      table->BoutonAClick();
+    });
+    table->show();
+    const int exitCode = QApplication::exec();
+    poll.stop();
+    watchdog.stop();
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(boxes, 2);
+    QVERIFY(!table->isVisible());
+    QVERIFY(!table->GameState().inPlayStep);
+  }
+
+  // --- Sound ---
+
+  void withoutASoundOutputSoundsAreDropped() {
+    auto form = NewTable(false);
+    form->show();
+    form->FormActivate();
+    QCOMPARE(boxes_.size(), size_t{1});
+    QCOMPARE(boxes_[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
+    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    // The player asks for sound anyway, and plays a short game.
+    form->CheckBox1->setChecked(true);
+    form->Edit1->setText("200");
+    form->BoutonAClick();
+    QCOMPARE(int(form->State().SoundOn), 1);
+    PlayOut(*form);
+    QVERIFY(form->Table().Closing());
+    QVERIFY(sounds_.empty());
+  }
+
+  // --- A damaged game folder ---
+
+  void missingPicturesAreReportedOnce() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(CopyGameFolder(folder.path()));
+    // The whole suit of hearts, so that the human is sure to hold some.
+    const QStringList gone = {"Im/1.Bmp",  "Im/2.Bmp",  "Im/3.Bmp",     "Im/4.Bmp",
+                              "Im/5.Bmp",  "Im/6.Bmp",  "Im/7.Bmp",     "Im/8.Bmp",
+                              "Im/00.bmp", "Im/34.Bmp", "Im/Choix.Bmp", "Im/Oui.Bmp"};
+    for (const QString& f : gone) QVERIFY(QFile::remove(folder.filePath(f)));
+    // Present but not a picture.
+    QFile apropos(folder.filePath("Im/Apropos.Bmp"));
+    QVERIFY(apropos.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    apropos.write("BM this is not a picture");
+    apropos.close();
+
+    std::unique_ptr<QProcess> child(RunChild("playWithMissingPictures", folder.path()));
+    const QString out = QString::fromUtf8(child->readAllStandardOutput());
+    const QString err = QString::fromUtf8(child->readAllStandardError());
+    QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
+             qPrintable(out + err));
+    const QStringList lines = err.split('\n').filter(QRegularExpression("^belote:"));
+    QCOMPARE(lines, QStringList{"belote: missing pictures: Im/1.Bmp, Im/2.Bmp, Im/3.Bmp, Im/4.Bmp, "
+                                "Im/5.Bmp, Im/6.Bmp, Im/7.Bmp, Im/8.Bmp, Im/00.bmp, Im/34.Bmp, "
+                                "Im/Choix.Bmp, Im/Apropos.Bmp, Im/Oui.Bmp"});
+  }
+
+  void playWithMissingPictures() {
+    if (!IsChild()) QSKIP("played by missingPicturesAreReportedOnce in a damaged folder");
+    auto form = NewTable();
+    form->show();
+    form->FormActivate();
+    QVERIFY(boxes_.size() >= 1);
+    QCOMPARE(QString::fromStdString(boxes_[0].text),
+             QString("Images introuvables :\nIm/1.Bmp\nIm/2.Bmp\nIm/3.Bmp\nIm/4.Bmp\nIm/5.Bmp\n"
+                     "Im/6.Bmp\nIm/7.Bmp\nIm/8.Bmp\nIm/00.bmp\nIm/34.Bmp\nIm/Choix.Bmp\n"
+                     "Im/Apropos.Bmp\nIm/Oui.Bmp"));
+    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+
+    // The game goes on: the missing cards leave empty places that still
+    // take clicks, and the report is not made again.
+    TableState& s = form->State();
+    form->Edit1->setText("600");
+    boxes_.clear();
+    form->BoutonAClick();
+    bool sawEmptyCard = false;
+    for (int clicks = 0; clicks < 3000 && !form->Table().Closing(); ++clicks) {
+      const int slot = FirstLegalSlot(s);
+      QVERIFY(slot != 0);
+      // A heart's place is empty, every other card shows.
+      const bool heart = s.PictureOf[s.SlotCard[1][slot]] <= 8;
+      sawEmptyCard = sawEmptyCard || heart;
+      QCOMPARE(form->HandImage(slot)->pixmap().isNull(), heart);
+      QCOMPARE(form->HandImage(slot)->size(), QSize(102, 154));
+      Click(form->HandImage(slot));
+    }
+    QVERIFY(form->Table().Closing());
+    QVERIFY(sawEmptyCard);
+    for (const Box& b : boxes_) QVERIFY(!b.text.starts_with("Images introuvables"));
+
+    // The suit chooser and the about box without their pictures still work.
+    bool pressed = false;
+    TForm3 chooser([&pressed](int) { return pressed = true; });
+    chooser.Image14MouseDown(100);
+    QVERIFY(pressed);
+    TFormApropos about;
+    QCOMPARE(about.BitBtn2->text(), QString("OUI"));
+    QTimer::singleShot(0, about.BitBtn2, &QPushButton::click);
+    about.exec();
+  }
+
+  void missingSoundsAndHelpPageSayNothing() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(CopyGameFolder(folder.path()));
+    QVERIFY(QDir(folder.filePath("So")).removeRecursively());
+    QVERIFY(QFile::remove(folder.filePath("Notice01.html")));
+    std::unique_ptr<QProcess> child(RunChild("playWithoutSoundsOrHelp", folder.path()));
+    const QString out = QString::fromUtf8(child->readAllStandardOutput());
+    const QString err = QString::fromUtf8(child->readAllStandardError());
+    QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
+             qPrintable(out + err));
+    QVERIFY(!err.contains("belote:"));
+  }
+
+  void playWithoutSoundsOrHelp() {
+    if (!IsChild()) QSKIP("played by missingSoundsAndHelpPageSayNothing in a damaged folder");
+    // A sound output is said to exist, so every sound is really asked of
+    // the multimedia back end, files or not.
+    auto form = NewTable(true, false, 1, /*soundSink=*/false);
+    form->show();
+    form->FormActivate();
+    QVERIFY(boxes_.empty());
+    form->CheckBox1->setChecked(true);
+    form->Edit1->setText("200");
+    form->BoutonAClick();
+    form->Button2Click();
+    PlayOut(*form);
+    QVERIFY(form->Table().Closing());
+    // Only the game's own boxes: nothing about files.
+    for (const Box& b : boxes_) {
+      for (const char* word : {"So/", "wav", "Wav", "Notice01", "introuvable"})
+        QVERIFY2(b.text.find(word) == std::string::npos, b.text.c_str());
+    }
+  }
+
+  void pictureListCoversEveryFileTheGameReads() {
+    // Everything that the game folder is laid out with, except the control
+    // panel's button pictures, which the window draws itself.
+    const QStringList files = GamePictureFiles();
+    QVERIFY(files.contains("Im/00.Bmp") && files.contains("Im/00.bmp"));
+    QVERIFY(files.contains("Im/Choix.Bmp") && files.contains("Im/Oui.Bmp"));
+    QCOMPARE(MissingPictures(), QStringList{});
+  }
+};
+
+QTEST_MAIN(RobustnessTest)
+#include "RobustnessTest.moc"
