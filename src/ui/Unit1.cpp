@@ -25,8 +25,8 @@
 #include "ui/Apropos.h"
 #include "ui/GamePictures.h"
 #include "ui/MessageBoxes.h"
-#include "ui/Unit2.h"
 #include "ui/TableAccess.h"
+#include "ui/Unit2.h"
 
 namespace belote {
 
