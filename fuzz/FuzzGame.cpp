@@ -17,7 +17,8 @@
 //     14, 15 click the first card the rules accept, from slot (next byte % 8) + 1
 //   a box answer: one byte, b % 8: 0..3 Oui (6), 4, 5 Non (7), 6, 7 closed (0)
 //   a press on the suit chooser: two bytes, x from -10 to 400
-//   the shuffle's clock: the first two bytes of the input
+//   the shuffle's clock: the first two bytes of the input; then the human's
+//   name: a length byte (n % 24 letters) and one byte for each letter
 // When the bytes run out the window closes and the engine unwinds.
 
 #include <cstddef>
@@ -25,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -202,7 +204,7 @@ class Driver {
 
     // What the options panel leaves behind when its start button is pressed.
     s_.TargetScore = 2500;
-    s_.HumanName = "Joueur";
+    s_.HumanName = TypedName();
     s_.CurRow = 0;
     Act(
         [this] {
@@ -226,6 +228,21 @@ class Driver {
   }
 
  private:
+  // The name as typed in the options panel: plain and accented letters,
+  // spaces and signs, as many as the player likes.
+  std::string TypedName() {
+    static constexpr const char* kLetters[] = {"A", "b", "Z", "é", "Ç", "ê", " ", "-",
+                                               "'", "0", "ß", "œ", "€", "ñ", "x", "?"};
+    std::string name;
+    const auto length = bytes_.Next();
+    for (int n = 0; length && n < *length % 24; ++n) {
+      const auto b = bytes_.Next();
+      if (!b) break;
+      name += kLetters[*b % std::size(kLetters)];
+    }
+    return name;
+  }
+
   void Action(std::uint8_t a) {
     const int op = a % 16;
     if (op <= 7) return Click(op + 1);
@@ -255,12 +272,20 @@ class Driver {
 
   void Click(int slot) {
     const int rowBefore = s_.CurRow;
+    const bool holdsCard = InRange(slot, 1, 8) && s_.SlotCard[1][slot] != 0;
+    const bool gliding = s_.AnimationOn == 1;
+    const int cardsBefore = watcher_.humanCards_;
     const bool accepted = Act([&] { return HandImageClick(g_, slot); }, "a click");
     if (!accepted) {
       if (s_.CurRow != rowBefore) Breach("a refused click changed the card to play");
       return;
     }
-    if (s_.AnimationOn == 1) glide_ = true;
+    if (gliding) {
+      if (watcher_.humanCards_ != cardsBefore) Breach("a card was played before its glide ended");
+      glide_ = true;
+      return;
+    }
+    ExpectCardPlayed(holdsCard, cardsBefore, "an accepted click");
   }
 
   // What the window's timer does when the human's card reaches the table.
@@ -269,12 +294,23 @@ class Driver {
     glide_ = false;
     if (!InRange(s_.CurRow, 1, 8)) Breach("a glide ended on slot " + std::to_string(s_.CurRow));
     if (s_.SlotCard[1][s_.CurRow] == 0) return;
+    const int cardsBefore = watcher_.humanCards_;
     Act(
         [this] {
           PlayStep(g_);
           return true;
         },
         "the end of a glide");
+    ExpectCardPlayed(true, cardsBefore, "the end of a glide");
+  }
+
+  // A card the player chose is played at once; an emptied slot plays nothing.
+  void ExpectCardPlayed(bool card, int cardsBefore, const char* what) {
+    if (table_.Closing()) return;
+    const int played = watcher_.humanCards_ - cardsBefore;
+    if (played != (card ? 1 : 0)) {
+      Breach(std::string(what) + (card ? " played no card" : " on an emptied slot played a card"));
+    }
   }
 
   void ClickFirstLegal() {
@@ -315,7 +351,22 @@ class Driver {
 
   void CheckTable(const char* what, const int (&scoresBefore)[5], int humanCardsBefore) {
     const std::string after = std::string(" after ") + what;
-    if (!InRange(s_.CurRow, 0, 8)) Breach("CurRow is " + std::to_string(s_.CurRow) + after);
+    const struct {
+      const char* name;
+      int value, low, high;
+    } fields[] = {
+        {"CurRow", s_.CurRow, 0, 8},         {"CurSeatIdx", s_.CurSeatIdx, 0, 3},
+        {"TrickNo", s_.TrickNo, 0, 9},       {"TrickHolder", s_.TrickHolder, 0, 4},
+        {"BestCard", s_.BestCard, 0, 32},    {"LedBest", s_.LedBest, 0, 32},
+        {"LedCard", s_.LedCard, 0, 32},      {"HighCard", s_.HighCard, 0, 32},
+        {"Taker", s_.Taker, 0, 4},           {"TrumpSuit", s_.TrumpSuit, 0, 4},
+        {"GameWinner", s_.GameWinner, 0, 4}, {"TrickPoints", s_.TrickPoints, 0, 152},
+    };
+    for (const auto& f : fields) {
+      if (!InRange(f.value, f.low, f.high)) {
+        Breach(std::string(f.name) + " is " + std::to_string(f.value) + after);
+      }
+    }
     // Before the first hand is dealt out the trick has not been set up.
     if (watcher_.handsDealt_ && !InRange(s_.TrickPos, 1, 4)) {
       Breach("TrickPos is " + std::to_string(s_.TrickPos) + after);
