@@ -1,5 +1,6 @@
 #include "engine/Announcements.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,15 +38,19 @@ constexpr int kCinquanteCode = 4;
 constexpr int kTierceCode = 3;
 
 // Which pictures a seat can still use for a sequence, by picture number.
+// One bit per picture (bit picture - 1). A suit's pictures run from its ace
+// down to its seven, so a run of cards in a suit is a run of bits.
 struct Cards {
-  bool has[33] = {};
+  std::uint32_t bits = 0;
+  bool Has(int picture) const { return (bits >> (picture - 1) & 1u) != 0; }
+  void Take(int picture) { bits &= ~(1u << (picture - 1)); }
 };
 
 Cards HandOf(const TableState& s, int seat) {
   Cards c;
   for (int slot = 1; slot <= 8; ++slot) {
     const int picture = s.SlotPicture[seat][slot];
-    if (picture >= 1 && picture <= 32) c.has[picture] = true;
+    if (picture >= 1 && picture <= 32) c.bits |= 1u << (picture - 1);
   }
   return c;
 }
@@ -54,19 +59,24 @@ Cards HandOf(const TableState& s, int seat) {
 // first at equal rank; returns its top picture, 0 if none. A longer run is
 // found from its top card, since the tops are tried from the Ace down.
 int FindRun(const Cards& c, int length) {
+  // Every held card that tops a held run inside its suit, one bit each:
+  // most hands have none, and then there is nothing to look through.
+  std::uint32_t tops = c.bits;
+  for (int i = 1; i < length; ++i) tops &= c.bits >> i;
+  const std::uint32_t topRanks = (1u << (kSeven - length + 1)) - 1;  // ace down to the lowest top
+  tops &= topRanks * 0x01010101u;
+  if (tops == 0) return 0;
   for (int rank = kAce; rank + length - 1 <= kSeven; ++rank) {
     for (int suit = 1; suit <= 4; ++suit) {
       const int top = PictureNumber(suit, rank);
-      bool held = true;
-      for (int i = 0; i < length && held; ++i) held = c.has[top + i];
-      if (held) return top;
+      if ((tops >> (top - 1) & 1u) != 0) return top;
     }
   }
   return 0;
 }
 
 void Remove(Cards& c, int top, int length) {
-  for (int i = 0; i < length; ++i) c.has[top + i] = false;
+  for (int i = 0; i < length; ++i) c.Take(top + i);
 }
 
 int SequenceKey(const TableState& s, int picture) {
@@ -159,15 +169,15 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
 
   const Cards hand = HandOf(s, seat);
   const bool belote = s.TrumpSuit >= 1 && s.TrumpSuit <= 4 &&
-                      hand.has[PictureNumber(s.TrumpSuit, kKing)] &&
-                      hand.has[PictureNumber(s.TrumpSuit, kQueen)];
+                      hand.Has(PictureNumber(s.TrumpSuit, kKing)) &&
+                      hand.Has(PictureNumber(s.TrumpSuit, kQueen));
   s.BelotePoints[seat] = belote ? 20 : 0;
 
   // Eights and sevens make no carré, so only the six high ranks are counted.
   for (int rank = kAce; rank <= kNine; ++rank) {
     s.RankCount[rank] = 0;
     for (int suit = 1; suit <= 4; ++suit) {
-      if (hand.has[PictureNumber(suit, rank)]) ++s.RankCount[rank];
+      if (hand.Has(PictureNumber(suit, rank))) ++s.RankCount[rank];
     }
   }
 
@@ -189,7 +199,7 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
   if (s.CarreCount == 1) {
     // One carré leaves four cards, which may hold a cinquante or a tierce.
     Cards rest = hand;
-    for (int suit = 1; suit <= 4; ++suit) rest.has[PictureNumber(suit, carreRank)] = false;
+    for (int suit = 1; suit <= 4; ++suit) rest.Take(PictureNumber(suit, carreRank));
     FindSecondSequence(s, seat, rest, true);
   } else if (s.CarreCount == 0) {
     DetectSequences(s, seat);

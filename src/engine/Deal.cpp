@@ -1,6 +1,7 @@
 #include "engine/Deal.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "engine/TextLine.h"
@@ -90,11 +91,23 @@ void CompleteDeal(TableState& s, TableWindow& w) {
 }
 
 void RecodeCards(TableState& s) {
+  // Every picture under every trump suit, worked out once for the program.
+  static const auto kRecoded = [] {
+    std::array<std::array<Recoded, 33>, 5> table{};
+    for (int trump = 0; trump <= 4; ++trump) {
+      for (int picture = 1; picture <= 32; ++picture)
+        table[trump][picture] = RecodePicture(picture, trump);
+    }
+    return table;
+  }();
+  const bool known = s.TrumpSuit >= 0 && s.TrumpSuit <= 4;
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 8; ++slot) {
       const int picture = s.SlotPicture[seat][slot];
       if (picture == 0) continue;
-      const Recoded r = RecodePicture(picture, s.TrumpSuit);
+      const Recoded r = known && picture >= 1 && picture <= 32
+                            ? kRecoded[s.TrumpSuit][picture]
+                            : RecodePicture(picture, s.TrumpSuit);
       s.SlotCard[seat][slot] = r.code;
       s.SlotPoints[seat][slot] = r.points;
       s.SlotSequence[seat][slot] = r.sequenceKey;

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "engine/Announcements.h"
 #include "engine/Bidding.h"
@@ -23,30 +24,32 @@ namespace {
 constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
 constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
 
-// The card value line of a seat, bare at the start of a deal or with the
-// points of the card it just played. One is written for every card, so the
-// lines for the points a card can be worth (0 to 20) are made only once.
+// The card value lines of the seats, bare at the start of a deal or with the
+// points of the card just played. One is written for every card, so the
+// lines for the points a card can be worth (0 to 20) are made once, when the
+// program starts.
+const auto kValueLines = [] {
+  std::array<std::array<std::string, 22>, 5> lines;
+  for (int s = 1; s <= 4; ++s) {
+    std::string bare = " ";
+    bare += std::to_string(s);
+    bare += " - Valeur de la carte qu' il joue = ";
+    lines[s][0] = bare;
+    for (int p = 0; p <= 20; ++p) lines[s][p + 1] = bare + std::to_string(p);
+  }
+  return lines;
+}();
+
 std::string_view ValueText(int seat, int points = -1) {
-  static const auto kLines = [] {
-    std::array<std::array<std::string, 22>, 5> lines;
-    for (int s = 1; s <= 4; ++s) {
-      std::string bare = " ";
-      bare += std::to_string(s);
-      bare += " - Valeur de la carte qu' il joue = ";
-      lines[s][0] = bare;
-      for (int p = 0; p <= 20; ++p) lines[s][p + 1] = bare + std::to_string(p);
-    }
-    return lines;
-  }();
   if (points < -1 || points > 20) {
     static std::string other;
-    other = kLines[seat][0] + std::to_string(points);
+    other = kValueLines[seat][0] + std::to_string(points);
     return other;
   }
-  return kLines[seat][points + 1];
+  return kValueLines[seat][points + 1];
 }
 
-void EmptyBidLabels(TableWindow& w, const char* text) {
+void EmptyBidLabels(TableWindow& w, std::string_view text) {
   for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
 }
 

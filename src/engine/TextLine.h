@@ -18,6 +18,7 @@ class TextLine {
   // Room for the longest line the game writes with the longest names of
   // announcements, cards and seats.
   static constexpr std::size_t kCapacity = 128;
+  static constexpr std::size_t kLongestNumber = 11;  // "-2147483648"
 
   TextLine() = default;
   explicit TextLine(std::string_view start) { *this << start; }
@@ -41,7 +42,13 @@ class TextLine {
 
   // Decimal, with a minus sign when negative and no leading zeros.
   TextLine& operator<<(int number) {
-    char digits[16];
+    // Written straight into the line when it has room for any number.
+    if (!spilled_ && kCapacity - size_ >= kLongestNumber) {
+      size_ = static_cast<std::size_t>(
+          std::to_chars(buffer_ + size_, buffer_ + kCapacity, number).ptr - buffer_);
+      return *this;
+    }
+    char digits[kLongestNumber];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
   }

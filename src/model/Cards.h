@@ -82,9 +82,10 @@ int SuitSignPicture(int suit);
 // any other number's name lasts until the next call.
 std::string_view PictureFile(int picture);
 
-// The three empty-place pictures, each with its own spelling.
-extern const char* const kBlankHandFile;    // hand images and trump box at a new game
-extern const char* const kPlayedSlotFile;   // a hand slot just played
-extern const char* const kClearedPlaceFile; // table places cleared after a trick
+// The three empty-place pictures, each with its own spelling. Spelled out
+// here so that their length is known wherever they are written.
+inline constexpr char kBlankHandFile[] = "Im/0.Bmp";      // hand images and trump box at a new game
+inline constexpr char kPlayedSlotFile[] = "Im/00.Bmp";    // a hand slot just played
+inline constexpr char kClearedPlaceFile[] = "Im/00.bmp";  // table places cleared after a trick
 
 }  // namespace belote

@@ -1,0 +1,97 @@
+// The quick look-ups the rules lean on: runs of cards found from bit masks,
+// the computer seats' slot table, the picture names and the hand sort.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/Announcements.h"
+#include "engine/ComputerPlay.h"
+#include "engine/Deal.h"
+#include "engine/FakeTable.h"
+#include "model/Cards.h"
+
+namespace belote {
+namespace {
+
+// Deals the pictures to seat 1 (sorted, as the deal leaves them) and finds
+// its announcement.
+std::string AnnouncementOf(std::vector<int> pictures, int trump = kPique) {
+  TableState s;
+  FakeTable w(&s);
+  s.TrumpSuit = trump;
+  std::sort(pictures.begin(), pictures.end());
+  for (std::size_t i = 0; i < pictures.size(); ++i) s.SlotPicture[1][i + 1] = pictures[i];
+  RecodeCards(s);
+  DetectAnnouncements(s, w);
+  return s.SeatAnnounceText[1];
+}
+
+TEST(HandLookup, RunsStayInsideTheirSuit) {
+  // The eight and seven of Coeur next to the ace and king of Carreau are
+  // neighbours by picture number, not a run.
+  EXPECT_EQ(AnnouncementOf({PictureNumber(kCoeur, kEight), PictureNumber(kCoeur, kSeven),
+                            PictureNumber(kCarreau, kAce), PictureNumber(kCarreau, kKing)}),
+            "");
+  // The lowest runs of a suit still count, and a run ending on the last
+  // picture of the pack too.
+  EXPECT_EQ(AnnouncementOf({PictureNumber(kCoeur, kNine), PictureNumber(kCoeur, kEight),
+                            PictureNumber(kCoeur, kSeven)}),
+            "Tierce: au Neuf de Coeur");
+  EXPECT_EQ(AnnouncementOf({PictureNumber(kTrefle, kTen), PictureNumber(kTrefle, kNine),
+                            PictureNumber(kTrefle, kEight), PictureNumber(kTrefle, kSeven)}),
+            "Cinquante: au Dix de Trefle");
+  // A run of five is a cent, found from its top card, and its lower cards
+  // are not used again for the second sequence.
+  EXPECT_EQ(AnnouncementOf({PictureNumber(kPique, kKing), PictureNumber(kPique, kQueen),
+                            PictureNumber(kPique, kJack), PictureNumber(kPique, kTen),
+                            PictureNumber(kPique, kNine), PictureNumber(kPique, kEight),
+                            PictureNumber(kPique, kSeven)}),
+            "Cent: au Roi de Pique");
+  EXPECT_EQ(AnnouncementOf({PictureNumber(kCarreau, kAce), PictureNumber(kCarreau, kKing),
+                            PictureNumber(kCarreau, kQueen), PictureNumber(kTrefle, kJack),
+                            PictureNumber(kTrefle, kTen), PictureNumber(kTrefle, kNine)}),
+            "Tierce: à l'As de Carreau + Tierce: au Valet de Trefle");
+}
+
+TEST(HandLookup, SlotTableFindsEveryCardAndNothingElse) {
+  TableState s;
+  const int codes[9] = {0, 32, 27, 0, 20, 14, 9, 0, 1};  // three slots already played
+  for (int slot = 1; slot <= 8; ++slot) s.SlotCard[3][slot] = codes[slot];
+  const SlotsByCode slots = SlotsOf(s, 3);
+  for (int code = 0; code <= 32; ++code) {
+    const int* at = std::find(codes + 1, codes + 9, code);
+    const int expected = code != 0 && at != codes + 9 ? static_cast<int>(at - codes) : 0;
+    EXPECT_EQ(SlotHolding(slots, code), expected) << "code " << code;
+  }
+  EXPECT_EQ(FirstHeld(slots, std::array<int, 3>{31, 14, 32}), 5);
+}
+
+TEST(HandLookup, PictureNamesFollowTheirNumbers) {
+  for (int p = 0; p <= 40; ++p) {
+    EXPECT_EQ(PictureFile(p), "Im/" + std::to_string(p) + ".Bmp");
+  }
+  EXPECT_EQ(PictureFile(-1), "Im/-1.Bmp");
+}
+
+TEST(HandLookup, SortedHandsRunFromTheStrongestCardWithTheirPoints) {
+  TableState s;
+  FakeTable w(&s);
+  const int codes[9] = {0, 3, 30, 12, 25, 32, 19, 7, 28};
+  for (int slot = 1; slot <= 8; ++slot) {
+    s.SlotCard[2][slot] = codes[slot];
+    s.SlotPoints[2][slot] = 100 + codes[slot];  // points travel with their card
+  }
+  SortHands(s, w);
+  const int sorted[9] = {0, 32, 30, 28, 25, 19, 12, 7, 3};
+  for (int slot = 1; slot <= 8; ++slot) {
+    EXPECT_EQ(s.SlotCard[2][slot], sorted[slot]);
+    EXPECT_EQ(s.SlotPoints[2][slot], 100 + sorted[slot]);
+  }
+  EXPECT_EQ(s.TrumpCount[2], 4);
+}
+
+}  // namespace
+}  // namespace belote
