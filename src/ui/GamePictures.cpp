@@ -23,7 +23,10 @@ QStringList GamePictureFiles() {
         << QString::fromLatin1(kClearedPlaceFile);
   for (int sign = 33; sign <= 36; ++sign) files << name(sign);
   files << QStringLiteral("Im/Choix.Bmp") << QStringLiteral("Im/Apropos.Bmp")
-        << QStringLiteral("Im/Oui.Bmp") << QStringLiteral("Im/Icone.png");
+        << QStringLiteral("Im/Oui.Bmp") << QStringLiteral("Im/Icone.png")
+        << QStringLiteral("Im/Tapis.Bmp") << QStringLiteral("Im/Aide.Bmp")
+        << QStringLiteral("Im/Quitter.Bmp") << QStringLiteral("Im/Son.Bmp")
+        << QStringLiteral("Im/Animation.Bmp");
   return files;
 }
 

@@ -11,7 +11,7 @@ namespace belote {
 
 // Every picture file the game loads, as paths relative to the game folder:
 // the cards, the empty places, the suit signs, the suit chooser, the about
-// box and its button, and the window icon.
+// box and its button, the window icon and the control panel's buttons.
 QStringList GamePictureFiles();
 
 // Those of GamePictureFiles() that are missing or cannot be read as a

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QImage>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -22,12 +23,41 @@ QtTableWindow::QtTableWindow(TForm1& form, TableState& state) : form_(form), sta
 
 QtTableWindow::~QtTableWindow() = default;
 
+namespace {
+
+// The card pictures are drawn on the default cloth: their rounded corners and
+// the rim around an empty place are that teal. Those pixels are made see-
+// through, so the cards sit on whatever cloth the player has chosen. Only
+// the rim and the corners are touched: a card's face keeps all its colours.
+QPixmap OnAnyCloth(const QImage& drawn) {
+  if (drawn.isNull()) return {};
+  QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
+  const QRgb teal = qRgb(0, 128, 128);
+  constexpr int kRim = 3;
+  constexpr int kCorner = 10;
+  const int w = image.width();
+  const int h = image.height();
+  for (int y = 0; y < h; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const bool edgeRow = y < kRim || y >= h - kRim;
+    const bool cornerRow = y < kCorner || y >= h - kCorner;
+    for (int x = 0; x < w; ++x) {
+      const bool edge = edgeRow || x < kRim || x >= w - kRim;
+      const bool corner = cornerRow && (x < kCorner || x >= w - kCorner);
+      if ((edge || corner) && (line[x] & 0xFFFFFF) == (teal & 0xFFFFFF)) line[x] = 0;
+    }
+  }
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
 QPixmap QtTableWindow::Picture(const QString& file) {
   // A missing file is remembered as an empty picture: the place stays empty
   // and the disk is not asked again for every card.
   static QHash<QString, QPixmap> cache;
   auto it = cache.find(file);
-  if (it == cache.end()) it = cache.insert(file, QPixmap(file));
+  if (it == cache.end()) it = cache.insert(file, OnAnyCloth(QImage(file)));
   return it.value();
 }
 

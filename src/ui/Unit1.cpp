@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -11,7 +12,6 @@
 #include <QMediaDevices>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -53,77 +53,16 @@ constexpr int kGlideStep[9] = {0, 10, 5, -1, -9, -16, -23, -30, -37};
 constexpr int kGlideRise = 20;
 constexpr int kGlideArrivalTop = 220;
 
-// The small pictures on the buttons of the control panel.
-enum class ButtonPicture { Cloth, Help, Door, Speaker, Card };
-
-QIcon DrawButtonPicture(ButtonPicture which) {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  switch (which) {
-    case ButtonPicture::Cloth:
-      p.setPen(QPen(QColor(0, 64, 64), 1));
-      p.setBrush(QColor(0, 128, 128));
-      p.drawRoundedRect(QRectF(1.5, 3.5, 13, 10), 2, 2);
-      p.setBrush(QColor(255, 255, 255));
-      p.drawEllipse(QPointF(5, 8.5), 1.6, 1.6);
-      p.setBrush(QColor(220, 0, 0));
-      p.drawEllipse(QPointF(10.5, 8.5), 1.6, 1.6);
-      break;
-    case ButtonPicture::Help: {
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(0, 70, 200));
-      p.drawEllipse(QRectF(1, 1, 14, 14));
-      QFont f(kTableFontFamily);
-      f.setPixelSize(12);
-      f.setBold(true);
-      p.setFont(f);
-      p.setPen(Qt::white);
-      p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
-      break;
-    }
-    case ButtonPicture::Door:
-      p.setPen(QPen(QColor(90, 50, 10), 1));
-      p.setBrush(QColor(160, 100, 40));
-      p.drawRect(QRectF(3.5, 1.5, 8, 13));
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(255, 210, 0));
-      p.drawEllipse(QPointF(9.5, 8.5), 1.2, 1.2);
-      p.setPen(QPen(QColor(200, 0, 0), 2));
-      p.drawLine(QPointF(12, 8), QPointF(15, 8));
-      break;
-    case ButtonPicture::Speaker: {
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(40, 40, 40));
-      QPainterPath body;
-      body.moveTo(2, 6);
-      body.lineTo(5, 6);
-      body.lineTo(9, 2);
-      body.lineTo(9, 14);
-      body.lineTo(5, 10);
-      body.lineTo(2, 10);
-      body.closeSubpath();
-      p.drawPath(body);
-      p.setPen(QPen(QColor(0, 90, 200), 1.2));
-      p.setBrush(Qt::NoBrush);
-      p.drawArc(QRectF(7, 5, 5, 6), -60 * 16, 120 * 16);
-      p.drawArc(QRectF(7, 2.5, 8, 11), -60 * 16, 120 * 16);
-      break;
-    }
-    case ButtonPicture::Card:
-      p.setPen(QPen(QColor(0, 128, 128), 1));
-      p.drawLine(QPointF(0.5, 6.5), QPointF(3.5, 6.5));
-      p.drawLine(QPointF(0.5, 10.5), QPointF(3.5, 10.5));
-      p.setPen(QPen(QColor(60, 60, 60), 1));
-      p.setBrush(Qt::white);
-      p.drawRoundedRect(QRectF(5.5, 1.5, 9, 13), 1.5, 1.5);
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(220, 0, 0));
-      p.drawEllipse(QPointF(10, 8), 2, 2);
-      break;
-  }
-  return QIcon(pixmap);
+// The small picture on a control panel button, from the game's Im folder.
+// It is drawn on a plain button face; that colour, taken from its corner,
+// is made see-through so the picture sits on the button as it is painted.
+QIcon ButtonPicture(const QString& file) {
+  QPixmap picture(file);
+  if (picture.isNull()) return {};
+  const QImage image = picture.toImage();
+  picture.setMask(
+      QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, 0), Qt::MaskInColor)));
+  return QIcon(picture);
 }
 
 void SetColours(QWidget* w, QColor text, std::optional<QColor> background) {
@@ -507,18 +446,18 @@ void TForm1::BuildControlPanel() {
 
   BitBtn1 = NewButton(this, "BitBtn1", {558, 6, 74, 23}, QStringLiteral(" Tapis "),
                       QStringLiteral("Changer la couleur du fond"));
-  BitBtn1->setIcon(DrawButtonPicture(ButtonPicture::Cloth));
+  BitBtn1->setIcon(ButtonPicture(QStringLiteral("Im/Tapis.Bmp")));
   Button2 = NewButton(this, "Button2", {632, 6, 74, 23}, QStringLiteral("  AIDE"),
                       QStringLiteral("Un minimum d'aide"));
-  Button2->setIcon(DrawButtonPicture(ButtonPicture::Help));
+  Button2->setIcon(ButtonPicture(QStringLiteral("Im/Aide.Bmp")));
   Button1 = NewButton(this, "Button1", {706, 6, 74, 23}, QStringLiteral("Quitter"),
                       QStringLiteral("Tirer sa révérence"));
-  Button1->setIcon(DrawButtonPicture(ButtonPicture::Door));
+  Button1->setIcon(ButtonPicture(QStringLiteral("Im/Quitter.Bmp")));
   BitBtn2 = NewButton(this, "BitBtn2", {558, 29, 111, 23}, QStringLiteral("   Oter le Son"),
                       QStringLiteral("Mettre ou retirer le son"));
-  BitBtn2->setIcon(DrawButtonPicture(ButtonPicture::Speaker));
+  BitBtn2->setIcon(ButtonPicture(QStringLiteral("Im/Son.Bmp")));
   BitBtn3 = NewButton(this, "BitBtn3", {669, 29, 111, 23}, QStringLiteral("Mettre Animation"));
-  BitBtn3->setIcon(DrawButtonPicture(ButtonPicture::Card));
+  BitBtn3->setIcon(ButtonPicture(QStringLiteral("Im/Animation.Bmp")));
   for (QPushButton* b : {BitBtn1, Button2, Button1, BitBtn2}) b->setCursor(Qt::PointingHandCursor);
 
   StaticText1 = NewLabel(this, "StaticText1", {556, 52, 226, 20},
