@@ -1,5 +1,6 @@
 #include "engine/Announcements.h"
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -174,11 +175,9 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
   s.BelotePoints[seat] = belote ? 20 : 0;
 
   // Eights and sevens make no carré, so only the six high ranks are counted.
+  // A rank's four pictures lie eight apart, one in each suit's byte.
   for (int rank = kAce; rank <= kNine; ++rank) {
-    s.RankCount[rank] = 0;
-    for (int suit = 1; suit <= 4; ++suit) {
-      if (hand.Has(PictureNumber(suit, rank))) ++s.RankCount[rank];
-    }
+    s.RankCount[rank] = std::popcount(hand.bits & (0x01010101u << (rank - 1)));
   }
 
   int carreRank = 0;

@@ -40,23 +40,22 @@ std::int64_t Shuffle(Game& g) {
   TableState& s = g.s;
   const std::int64_t seed = g.clock.Now();
   g.rng.seed(ScrambledSeed(seed));
-  for (int p = 1; p <= 32; ++p) {
+  const auto draw = [&] {
     int r = 0;
     do {
       r = static_cast<int>(g.rng() % 32) + 1;
     } while (s.Drawn[r] == 1);
     s.Drawn[r] = 1;
-    // Eight draw positions per seat: five cards dealt now, three reserved
-    // for the rest of the deal (kept in SlotPoints until then).
-    const int seat = (p - 1) / 8 + 1;
-    const int slot = (p - 1) % 8 + 1;
-    if (slot <= 5) {
-      s.SlotPicture[seat][slot] = r;
-    } else {
-      s.SlotPoints[seat][slot] = r;
-    }
-    if (p == 32) s.TurnedCard = r;
+    return r;
+  };
+  // Eight draws per seat in turn: five cards dealt now, three reserved for
+  // the rest of the deal (kept in SlotPoints until then).
+  for (int seat = 1; seat <= 4; ++seat) {
+    for (int slot = 1; slot <= 5; ++slot) s.SlotPicture[seat][slot] = draw();
+    for (int slot = 6; slot <= 8; ++slot) s.SlotPoints[seat][slot] = draw();
   }
+  // The very last card drawn is the one turned up.
+  s.TurnedCard = s.SlotPoints[4][8];
   return seed;
 }
 

@@ -40,8 +40,8 @@ const auto kValueLines = [] {
   return lines;
 }();
 
-std::string_view ValueText(int seat, int points = -1) {
-  if (points < -1 || points > 20) {
+inline std::string_view ValueText(int seat, int points = -1) {
+  if (points < -1 || points > 20) [[unlikely]] {
     static std::string other;
     other = kValueLines[seat][0] + std::to_string(points);
     return other;

@@ -155,7 +155,10 @@ void CloseTrick(Game& g) {
   s.LedBest = 0;
   if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k]);
 
-  ShowBox(g, "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
+  // Asked after every trick: the words are made once rather than eight
+  // times a deal (they are too long to be kept without the heap).
+  static const std::string kConfirmTrick = "Validez cette main";
+  ShowBox(g, kConfirmTrick, Buttons::Oui, ScreenPos{345, 450});
 
   s.HighCard = 0;
   s.LedCard = 0;
