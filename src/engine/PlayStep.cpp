@@ -49,6 +49,29 @@ inline std::string_view ValueText(int seat, int points = -1) {
   return kValueLines[seat][points + 1];
 }
 
+// The trick line: who holds the trick and the points in it so far. Written
+// for every card, so the lines for every holder and for the points one trick
+// can hold (four cards are worth 56 at most) are made once.
+constexpr int kMostTrickPoints = 56;
+const auto kTenantLines = [] {
+  std::array<std::array<std::string, kMostTrickPoints + 1>, 5> lines;
+  for (int holder = 0; holder <= 4; ++holder) {
+    for (int points = 0; points <= kMostTrickPoints; ++points) {
+      lines[holder][points] =
+          (TextLine("TENANT = ") << holder << "        MAIN = " << points).ToString();
+    }
+  }
+  return lines;
+}();
+
+void ShowTrickLine(TableWindow& w, int holder, int points) {
+  if (holder >= 0 && holder <= 4 && points >= 0 && points <= kMostTrickPoints) [[likely]] {
+    w.SetText(Control::ET2, kTenantLines[holder][points]);
+  } else {
+    w.SetText(Control::ET2, TextLine("TENANT = ") << holder << "        MAIN = " << points);
+  }
+}
+
 void EmptyBidLabels(TableWindow& w, std::string_view text) {
   for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
 }
@@ -227,8 +250,7 @@ void ShowAndTakeCard(Game& g) {
   if (seat == s.BeloteSeat) CallBelote(s, w, seat, card);
   s.TrickPoints += points;
   s.SlotCard[seat][slot] = 0;
-  w.SetText(Control::ET2, TextLine("TENANT = ")
-                              << s.TrickHolder << "        MAIN = " << s.TrickPoints);
+  ShowTrickLine(w, s.TrickHolder, s.TrickPoints);
 }
 
 void PlayHumanCard(Game& g) {
