@@ -46,12 +46,7 @@ ComputerChoice FollowPlainWinning(TableState& s, int seat) {
   const SlotsByCode slots = SlotsOf(s, seat);
   for (int code = base + 8; code > best; --code) {
     const int slot = SlotHolding(slots, code);
-    if (slot == 0) continue;
-    bool master = true;
-    for (int above = code + 1; above <= base + 8; ++above) {
-      if (s.Played[above] != 1) master = false;
-    }
-    if (master) return {slot, true};
+    if (slot != 0 && AllPlayedAbove(s, code, base + 8)) return {slot, true};
   }
 
   // Otherwise follow as low as possible under the winning card.

@@ -68,12 +68,7 @@ int MasterPlainSlot(const TableState& s, const SlotsByCode& slots) {
     for (const int base : kPlainBases) {
       const int code = base + strength;
       const int slot = SlotHolding(slots, code);
-      if (slot == 0) continue;
-      bool master = true;
-      for (int above = code + 1; above <= base + 8; ++above) {
-        if (s.Played[above] != 1) master = false;
-      }
-      if (master) return slot;
+      if (slot != 0 && AllPlayedAbove(s, code, base + 8)) return slot;
     }
   }
   return 0;

@@ -49,6 +49,15 @@ int ScanDown(const TableState& s, int seat, Wanted wanted) {
   return 0;
 }
 
+// True when every card of the suit above `code`, up to the suit's top code
+// `top`, has been played: nobody can beat `code` in its suit any more.
+inline bool AllPlayedAbove(const TableState& s, int code, int top) {
+  for (int above = code + 1; above <= top; ++above) {
+    if (s.Played[above] != 1) return false;
+  }
+  return true;
+}
+
 // Each code of the list in turn: the slot of the first one held.
 template <typename Codes>
 int FirstHeld(const SlotsByCode& slots, const Codes& codes) {

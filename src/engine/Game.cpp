@@ -4,11 +4,6 @@
 
 namespace belote {
 
-void OnePause(Game& g) {
-  g.w.Pause();
-  if (g.w.Closing()) throw ProgramEnds{};
-}
-
 int ShowBox(Game& g, const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) {
   const int answer = g.w.MessageBox(text, buttons, pos);
   if (g.w.Closing()) throw ProgramEnds{};

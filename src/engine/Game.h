@@ -52,12 +52,16 @@ struct Game {
   TableWindow& w;
   SecondsClock& clock;
   PlayObserver* observer = nullptr;
-  std::minstd_rand rng{};  // the shuffle's generator, seeded from the clock at each deal
+  std::minstd_rand rng{};   // the shuffle's generator, seeded from the clock at each deal
   bool inPlayStep = false;  // the play step is never entered twice at once
 };
 
 // One 500 ms pause; stops the play step if the program is ending meanwhile.
-void OnePause(Game& g);
+// Short enough to be written out where it is used: a deal has some sixty.
+inline void OnePause(Game& g) {
+  g.w.Pause();
+  if (g.w.Closing()) throw ProgramEnds{};
+}
 
 // A message box whose answer the caller needs; same stop rule as OnePause.
 int ShowBox(Game& g, const std::string& text, Buttons buttons,

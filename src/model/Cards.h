@@ -53,18 +53,32 @@ extern const char* const kDefaultHumanName;
 constexpr int kTrumpQueenCode = 27;
 constexpr int kTrumpKingCode = 28;
 
-inline int SuitOfPicture(int picture) { return (picture - 1) / 8 + 1; }
-inline int RankOfPicture(int picture) { return (picture - 1) % 8 + 1; }
-inline int PictureNumber(int suit, int rank) { return 8 * (suit - 1) + rank; }
+inline int SuitOfPicture(int picture) {
+  return (picture - 1) / 8 + 1;
+}
+inline int RankOfPicture(int picture) {
+  return (picture - 1) % 8 + 1;
+}
+inline int PictureNumber(int suit, int rank) {
+  return 8 * (suit - 1) + rank;
+}
 
-inline bool IsTrump(int code) { return code >= 25; }
+inline bool IsTrump(int code) {
+  return code >= 25;
+}
 // Block of eight a code belongs to: 0 = 1..8, 1 = 9..16, 2 = 17..24, 3 = trumps.
-inline int BlockOf(int code) { return (code - 1) / 8; }
-inline bool SameSuit(int a, int b) { return a >= 1 && b >= 1 && BlockOf(a) == BlockOf(b); }
+inline int BlockOf(int code) {
+  return (code - 1) / 8;
+}
+inline bool SameSuit(int a, int b) {
+  return a >= 1 && b >= 1 && BlockOf(a) == BlockOf(b);
+}
 
 // Offset of a suit from the trump suit in the cycle 1, 2, 3, 4, 1:
 // 0 trump (codes 25..32), 1 codes 17..24, 2 codes 9..16, 3 codes 1..8.
-inline int SuitOffset(int suit, int trumpSuit) { return ((suit - trumpSuit) % 4 + 4) % 4; }
+inline int SuitOffset(int suit, int trumpSuit) {
+  return ((suit - trumpSuit) % 4 + 4) % 4;
+}
 
 // The code, points and sequence key a picture gets once the trump suit is known.
 struct Recoded {
@@ -80,7 +94,23 @@ int SuitSignPicture(int suit);
 // "Im/<n>.Bmp": the picture file of a card or suit sign. The names of the
 // cards, the blank and the suit signs (0..36) last as long as the program;
 // any other number's name lasts until the next call.
-std::string_view PictureFile(int picture);
+// Cards are shown many times a deal: the names of the blank, the 32 cards
+// and the four suit signs are written out once and for all.
+inline constexpr std::string_view kPictureFiles[37] = {
+    "Im/0.Bmp",  "Im/1.Bmp",  "Im/2.Bmp",  "Im/3.Bmp",  "Im/4.Bmp",  "Im/5.Bmp",  "Im/6.Bmp",
+    "Im/7.Bmp",  "Im/8.Bmp",  "Im/9.Bmp",  "Im/10.Bmp", "Im/11.Bmp", "Im/12.Bmp", "Im/13.Bmp",
+    "Im/14.Bmp", "Im/15.Bmp", "Im/16.Bmp", "Im/17.Bmp", "Im/18.Bmp", "Im/19.Bmp", "Im/20.Bmp",
+    "Im/21.Bmp", "Im/22.Bmp", "Im/23.Bmp", "Im/24.Bmp", "Im/25.Bmp", "Im/26.Bmp", "Im/27.Bmp",
+    "Im/28.Bmp", "Im/29.Bmp", "Im/30.Bmp", "Im/31.Bmp", "Im/32.Bmp", "Im/33.Bmp", "Im/34.Bmp",
+    "Im/35.Bmp", "Im/36.Bmp",
+};
+// Any other number's name, which lasts until the next call.
+std::string_view OtherPictureFile(int picture);
+inline std::string_view PictureFile(int picture) {
+  if (picture >= 0 && picture <= 36) [[likely]]
+    return kPictureFiles[picture];
+  return OtherPictureFile(picture);
+}
 
 // The three empty-place pictures, each with its own spelling. Spelled out
 // here so that their length is known wherever they are written.
