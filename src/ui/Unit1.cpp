@@ -239,6 +239,11 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   if (options_.soundSink) table_.SetSoundSink(options_.soundSink);
   if (!options_.exitApplicationOnQuit) table_.SetQuitAction([this] { close(); });
 
+  // The about box comes first: the player sees it at once instead of after
+  // the whole table has been built behind it, which nobody sees until the
+  // box is closed anyway.
+  FormCreate();
+
   BuildTable();
   MakeTableAccessible(*this);
 
@@ -246,8 +251,6 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(10);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-
-  FormCreate();
 }
 
 TForm1::~TForm1() {
