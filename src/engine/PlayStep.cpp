@@ -11,6 +11,7 @@
 #include "engine/CardRules.h"
 #include "engine/ComputerPlay.h"
 #include "engine/Deal.h"
+#include "engine/NumberedLines.h"
 #include "engine/Scoring.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
@@ -25,48 +26,36 @@ constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
 constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
 
 // The card value lines of the seats, bare at the start of a deal or with the
-// points of the card just played. One is written for every card, so the
-// lines for the points a card can be worth (0 to 20) are made once, when the
-// program starts.
+// points of the card just played (0 to 20), one written for every card.
 const auto kValueLines = [] {
-  std::array<std::array<std::string, 22>, 5> lines;
-  for (int s = 1; s <= 4; ++s) {
-    std::string bare = " ";
-    bare += std::to_string(s);
-    bare += " - Valeur de la carte qu' il joue = ";
-    lines[s][0] = bare;
-    for (int p = 0; p <= 20; ++p) lines[s][p + 1] = bare + std::to_string(p);
+  std::array<NumberedLines, 5> lines;
+  for (int seat = 1; seat <= 4; ++seat) {
+    lines[seat] =
+        NumberedLines(TextLine(" ") << seat << " - Valeur de la carte qu' il joue = ", 20);
   }
   return lines;
 }();
 
-inline std::string_view ValueText(int seat, int points = -1) {
-  if (points < -1 || points > 20) [[unlikely]] {
-    static std::string other;
-    other = kValueLines[seat][0] + std::to_string(points);
-    return other;
-  }
-  return kValueLines[seat][points + 1];
+void ShowValueLine(TableWindow& w, int seat) {
+  w.SetText(ETControl(14 + seat), kValueLines[seat].Head());
+}
+void ShowValueLine(TableWindow& w, int seat, int points) {
+  kValueLines[seat].Show(w, ETControl(14 + seat), points);
 }
 
-// The trick line: who holds the trick and the points in it so far. Written
-// for every card, so the lines for every holder and for the points one trick
-// can hold (four cards are worth 56 at most) are made once.
-constexpr int kMostTrickPoints = 56;
-const auto kTenantLines = [] {
-  std::array<std::array<std::string, kMostTrickPoints + 1>, 5> lines;
+// The trick line: who holds the trick and the points in it so far, written
+// for every card. Four cards are worth 56 at most.
+const auto kTrickLines = [] {
+  std::array<NumberedLines, 5> lines;
   for (int holder = 0; holder <= 4; ++holder) {
-    for (int points = 0; points <= kMostTrickPoints; ++points) {
-      lines[holder][points] =
-          (TextLine("TENANT = ") << holder << "        MAIN = " << points).ToString();
-    }
+    lines[holder] = NumberedLines(TextLine("TENANT = ") << holder << "        MAIN = ", 56);
   }
   return lines;
 }();
 
 void ShowTrickLine(TableWindow& w, int holder, int points) {
-  if (holder >= 0 && holder <= 4 && points >= 0 && points <= kMostTrickPoints) [[likely]] {
-    w.SetText(Control::ET2, kTenantLines[holder][points]);
+  if (holder >= 0 && holder <= 4) [[likely]] {
+    kTrickLines[holder].Show(w, Control::ET2, points);
   } else {
     w.SetText(Control::ET2, TextLine("TENANT = ") << holder << "        MAIN = " << points);
   }
@@ -124,7 +113,7 @@ void ClearDeal(Game& g) {
   w.SetText(Control::ET8, "BELOTE au Joueur N° ");
   w.SetText(Control::ET9, "Meilleure ANNONCE Joueur N° ");
   for (Control c : {Control::ET3, Control::ET1, Control::ET2, Control::ET14}) w.SetText(c, "");
-  for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(14 + seat), ValueText(seat));
+  for (int seat = 1; seat <= 4; ++seat) ShowValueLine(w, seat);
   for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(18 + seat), " ");
 
   s.Taker = 0;
@@ -199,7 +188,7 @@ void DealNewHand(Game& g) {
   DetectAnnouncements(s, w);
   ScoreAnnouncements(s, w);
   SortHands(s, w);
-  for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(14 + seat), ValueText(seat));
+  for (int seat = 1; seat <= 4; ++seat) ShowValueLine(w, seat);
   for (int seat = 1; seat <= 4; ++seat) w.SetText(ETControl(18 + seat), " ");
 
   s.BestCard = 0;
@@ -230,7 +219,7 @@ void ShowAndTakeCard(Game& g) {
   if (seat == 1) {
     w.CopyPicture(HandImage(slot), Control::Image9);
     w.LoadPicture(HandImage(slot), kPlayedSlotFile);
-    w.SetText(Control::ET15, ValueText(1, points));
+    ShowValueLine(w, 1, points);
     OnePause(g);
   } else {
     const Control place = TablePlace(seat);
@@ -242,7 +231,7 @@ void ShowAndTakeCard(Game& g) {
       OnePause(g);
     }
     w.SetImageLeft(place, kPlaceLeft[seat]);
-    w.SetText(ETControl(14 + seat), ValueText(seat, points));
+    ShowValueLine(w, seat, points);
   }
 
   if (s.TrickPos == 1 && seat >= 2 && card >= 1) s.LedCard = card;

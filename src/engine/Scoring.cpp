@@ -1,7 +1,9 @@
 #include "engine/Scoring.h"
 
+#include <array>
 #include <string>
 
+#include "engine/NumberedLines.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
 
@@ -13,9 +15,19 @@ bool IsSeat(int s) {
   return s >= 1 && s <= 4;
 }
 
-// " 3 : Total = " and the points: the deal total line beside a seat's panel.
+// " 3 : Total = " and the points: the deal total line beside a seat's panel,
+// written at every trick. A deal is worth 162 and the last ten; a seat may
+// carry more from earlier deals, which is rarer.
+const auto kDealTotalLines = [] {
+  std::array<NumberedLines, 5> lines;
+  for (int seat = 1; seat <= 4; ++seat) {
+    lines[seat] = NumberedLines(TextLine(" ") << seat << " : Total = ", 200);
+  }
+  return lines;
+}();
+
 void ShowDealTotal(Game& g, int seat, int points) {
-  g.w.SetText(ETControl(18 + seat), TextLine(" ") << seat << " : Total = " << points);
+  kDealTotalLines[seat].Show(g.w, ETControl(18 + seat), points);
 }
 
 void ClearBidLabels(Game& g) {

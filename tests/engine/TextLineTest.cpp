@@ -5,6 +5,7 @@
 
 #include "engine/Deal.h"
 #include "engine/FakeTable.h"
+#include "engine/NumberedLines.h"
 #include "engine/TextLine.h"
 
 namespace belote {
@@ -33,6 +34,23 @@ TEST(TextLineTest, LongLinesAreKeptWhole) {
   const std::string name(3 * TextLine::kCapacity, 'E');
   EXPECT_EQ((TextLine(" 1 - SCORE de ") << name << " = " << 12).ToString(),
             " 1 - SCORE de " + name + " = 12");
+}
+
+// Lines made once at start must read exactly as lines written on the spot,
+// at both ends of the table and past them (a seat carrying points from
+// earlier deals, a negative total).
+TEST(TextLineTest, LinesMadeOnceMatchLinesWrittenOnTheSpot) {
+  const NumberedLines totals(" 3 : Total = ", 200);
+  FakeTable w;
+  for (const int points : {0, 1, 9, 10, 199, 200, 201, 1000, -1, -162, INT_MIN}) {
+    totals.Show(w, Control::ET21, points);
+    EXPECT_EQ(w.text[Control::ET21], (TextLine(" 3 : Total = ") << points).View()) << points;
+  }
+  EXPECT_EQ(totals.Head(), " 3 : Total = ");
+
+  const NumberedLines empty;  // nothing made: every number is written out
+  empty.Show(w, Control::ET2, 5);
+  EXPECT_EQ(w.text[Control::ET2], "5");
 }
 
 TEST(TextLineTest, ScoreLineCarriesALongNameWhole) {
