@@ -120,7 +120,7 @@ int FindSecondSequence(TableState& s, int seat, const Cards& rest, bool cinquant
 
 // A seat without carré: its best sequence, then a second one among the cards
 // the first leaves free.
-void DetectSequences(TableState& s, int seat) {
+void DetectSequences(TableState& s, int seat, Cards hand) {
   struct Search {
     int kind;
     int length;
@@ -132,7 +132,6 @@ void DetectSequences(TableState& s, int seat) {
       {kKindCinquante, kCinquanteLength, kCinquanteCode, "Cinquante: "},
       {kKindTierce, kTierceLength, kTierceCode, "Tierce: "},
   };
-  Cards hand = HandOf(s, seat);
   for (const Search& search : kSearches) {
     const int top = FindRun(hand, search.length);
     if (top == 0) continue;
@@ -203,7 +202,7 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
     for (int suit = 1; suit <= 4; ++suit) rest.Take(PictureNumber(suit, carreRank));
     FindSecondSequence(s, seat, rest, true);
   } else if (s.CarreCount == 0) {
-    DetectSequences(s, seat);
+    DetectSequences(s, seat, hand);
   }
 
   // Assigned and appended in place: the seat's text keeps its room from
