@@ -10,11 +10,6 @@
 namespace belote {
 namespace {
 
-class StillClock : public SecondsClock {
- public:
-  std::int64_t Now() override { return 1700000000; }
-};
-
 struct Spoken {
   int round;
   int seat;
@@ -34,7 +29,7 @@ class BidRecorder : public PlayObserver {
 struct BidTable {
   TableState s;
   FakeTable w{&s};
-  StillClock clock;
+  TestClock clock;
   BidRecorder rec;
   Game g{s, w, clock, &rec};
 

@@ -16,15 +16,6 @@
 namespace belote {
 namespace {
 
-class FixedClock : public SecondsClock {
- public:
-  explicit FixedClock(std::int64_t t) : t_(t) {}
-  std::int64_t Now() override { return t_; }
-
- private:
-  std::int64_t t_;
-};
-
 bool Holds(const TableState& s, int seat, bool (*match)(int code, int ref), int ref) {
   for (int slot = 1; slot <= 8; ++slot) {
     const int c = s.SlotCard[seat][slot];
@@ -73,7 +64,7 @@ struct DealResult {
 DealResult PlayOneDeal(std::int64_t second, int dealNo) {
   TableState s;
   FakeTable w{&s};
-  FixedClock clock(second);
+  TestClock clock(second);
   Game g{s, w, clock};
   Shuffle(g);
   ShowFirstFive(s, w);

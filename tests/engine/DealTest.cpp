@@ -11,19 +11,10 @@
 namespace belote {
 namespace {
 
-class FixedClock : public SecondsClock {
- public:
-  explicit FixedClock(std::int64_t t) : t_(t) {}
-  std::int64_t Now() override { return t_; }
-
- private:
-  std::int64_t t_;
-};
-
 struct Dealt {
   TableState s;
   FakeTable w{&s};
-  FixedClock clock;
+  TestClock clock;
   Game g{s, w, clock};
   explicit Dealt(std::int64_t second) : clock(second) {
     Shuffle(g);

@@ -3,6 +3,7 @@
 // from scripts the test gives it.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -24,13 +25,30 @@ struct BoxCall {
   int y;
 };
 
+// The seconds clock for tests: the same second every time, or moving on by
+// `step` seconds at every reading (as the real one does between deals).
+class TestClock : public SecondsClock {
+ public:
+  explicit TestClock(std::int64_t start = 1700000000, std::int64_t step = 0)
+      : t_(start), step_(step) {}
+  std::int64_t Now() override {
+    const std::int64_t now = t_;
+    t_ += step_;
+    return now;
+  }
+
+ private:
+  std::int64_t t_;
+  std::int64_t step_;
+};
+
 class FakeTable : public TableWindow {
  public:
   explicit FakeTable(TableState* state = nullptr) : state_(state) {}
 
   // --- Scripts ---
-  std::deque<int> boxAnswers;         // answers for boxes, in order; 6 when empty
-  std::deque<int> chooserPresses;     // x of suit chooser presses; 300 (pass) when empty
+  std::deque<int> boxAnswers;      // answers for boxes, in order; 6 when empty
+  std::deque<int> chooserPresses;  // x of suit chooser presses; 300 (pass) when empty
   std::function<int(const std::string&)> answerFor;  // if set, answers every box
 
   // --- What the table shows ---
@@ -40,7 +58,7 @@ class FakeTable : public TableWindow {
   std::map<Control, int> top;
 
   // --- What was asked of it ---
-  std::vector<std::string> log;       // every call, e.g. "SetText ET14=..."
+  std::vector<std::string> log;  // every call, e.g. "SetText ET14=..."
   std::vector<BoxCall> boxes;
   std::vector<std::string> sounds;
   int pauses = 0;

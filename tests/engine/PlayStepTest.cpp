@@ -14,17 +14,6 @@
 namespace belote {
 namespace {
 
-// Every shuffle gets a new second, as the real clock would after the
-// pauses of a whole bidding.
-class TickingClock : public SecondsClock {
- public:
-  explicit TickingClock(std::int64_t start) : t_(start) {}
-  std::int64_t Now() override { return t_++; }
-
- private:
-  std::int64_t t_;
-};
-
 struct Bid {
   int round;
   int seat;
@@ -92,11 +81,13 @@ class Recorder : public PlayObserver {
 struct PlayTable {
   TableState s;
   FakeTable w{&s};
-  TickingClock clock;
+  TestClock clock;
   Recorder rec{s, w};
   Game g{s, w, clock, &rec};
 
-  explicit PlayTable(std::int64_t start = 1700000000) : clock(start) {
+  // Every shuffle gets a new second, as the real clock would after the
+  // pauses of a whole bidding.
+  explicit PlayTable(std::int64_t start = 1700000000) : clock(start, 1) {
     s.HumanName = "PAULO";
     s.TargetScore = 2500;
   }

@@ -11,11 +11,6 @@
 namespace belote {
 namespace {
 
-class FixedClock : public SecondsClock {
- public:
-  std::int64_t Now() override { return 1000; }
-};
-
 // Remembers what the scoring looked like when each hook fired.
 class ScoreWatcher : public PlayObserver {
  public:
@@ -72,7 +67,7 @@ class ScoringTest : public ::testing::Test {
 
   TableState s;
   FakeTable w{&s};
-  FixedClock clock;
+  TestClock clock{1000};
   Game g{s, w, clock};
   ScoreWatcher watcher{s};
 };
