@@ -4,12 +4,6 @@
 
 namespace belote {
 
-bool TakesLead(int card, int best) {
-  if (best == 0) return true;
-  if (SameSuit(card, best)) return card > best;
-  return IsTrump(card) && !IsTrump(best);
-}
-
 namespace {
 
 bool HandHolds(const TableState& s, bool (*match)(int code, int ref), int ref) {
@@ -20,9 +14,15 @@ bool HandHolds(const TableState& s, bool (*match)(int code, int ref), int ref) {
   return false;
 }
 
-bool AnyTrump(int code, int) { return IsTrump(code); }
-bool TrumpAbove(int code, int ref) { return IsTrump(code) && code > ref; }
-bool OfSuit(int code, int ref) { return SameSuit(code, ref); }
+bool AnyTrump(int code, int) {
+  return IsTrump(code);
+}
+bool TrumpAbove(int code, int ref) {
+  return IsTrump(code) && code > ref;
+}
+bool OfSuit(int code, int ref) {
+  return SameSuit(code, ref);
+}
 
 }  // namespace
 
@@ -55,12 +55,6 @@ bool IsLegalHumanCard(const TableState& s, int slot) {
     return true;
   }
   return !HandHolds(s, AnyTrump, 0);
-}
-
-void RecordPlayedCard(TableState& s, int code) {
-  if (code < 1 || code > 32) return;
-  s.Played[code] = 1;
-  if (IsTrump(code)) ++s.TrumpsPlayed;
 }
 
 }  // namespace belote

@@ -2,6 +2,7 @@
 // who takes the lead, which card the human may play, the played-card memory.
 #pragma once
 
+#include "model/Cards.h"
 #include "model/TableState.h"
 
 namespace belote {
@@ -9,13 +10,22 @@ namespace belote {
 // Does `card` beat `best`, the card now winning the trick? True for any card
 // on an empty trick (best 0), a trump on a plain card, or a higher card of
 // best's own block.
-bool TakesLead(int card, int best);
+// Asked for every card played, so written out where it is used.
+inline bool TakesLead(int card, int best) {
+  if (best == 0) return true;
+  if (SameSuit(card, best)) return card > best;
+  return IsTrump(card) && !IsTrump(best);
+}
 
 // May the human play the card of hand slot 1..8 now? An emptied slot is
 // judged too: it is refused when the hand must still follow or trump.
 bool IsLegalHumanCard(const TableState& s, int slot);
 
 // Marks a card as seen on the table for the computer seats' memory.
-void RecordPlayedCard(TableState& s, int code);
+inline void RecordPlayedCard(TableState& s, int code) {
+  if (code < 1 || code > 32) return;
+  s.Played[code] = 1;
+  if (IsTrump(code)) ++s.TrumpsPlayed;
+}
 
 }  // namespace belote

@@ -64,8 +64,12 @@ inline void OnePause(Game& g) {
 }
 
 // A message box whose answer the caller needs; same stop rule as OnePause.
-int ShowBox(Game& g, const std::string& text, Buttons buttons,
-            std::optional<ScreenPos> pos = std::nullopt);
+inline int ShowBox(Game& g, const std::string& text, Buttons buttons,
+                   std::optional<ScreenPos> pos = std::nullopt) {
+  const int answer = g.w.MessageBox(text, buttons, pos);
+  if (g.w.Closing()) throw ProgramEnds{};
+  return answer;
+}
 
 // Calls the observer hook if there is an observer.
 template <typename F>
