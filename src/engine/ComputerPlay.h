@@ -15,13 +15,23 @@ struct ComputerChoice {
   bool takesLead = false;  // the card now wins the trick
 };
 
-// Lead rules when TrickPos is 1, follow rules otherwise. Following with a
-// first trump on a plain trick also sets LedBest. Nothing else is changed.
-ComputerChoice ChooseComputerCard(TableState& s, int seat);
-
-// The two halves, for tests and benchmarks.
+// The two halves of the choice below, also for tests and benchmarks.
 ComputerChoice ChooseLeadCard(const TableState& s, int seat);
 ComputerChoice ChooseFollowCard(TableState& s, int seat);
+
+// The rules cover every card, so this is only asked with a hand the deal
+// never produces: still a real card rather than an empty slot.
+[[gnu::cold]] ComputerChoice AnyCard(const TableState& s, int seat);
+
+// Lead rules when TrickPos is 1, follow rules otherwise. Following with a
+// first trump on a plain trick also sets LedBest. Nothing else is changed.
+inline ComputerChoice ChooseComputerCard(TableState& s, int seat) {
+  const ComputerChoice choice =
+      s.TrickPos == 1 ? ChooseLeadCard(s, seat) : ChooseFollowCard(s, seat);
+  if (choice.slot == 0) [[unlikely]]
+    return AnyCard(s, seat);
+  return choice;
+}
 
 // The three ways a computer seat looks for a card in its own hand. Each
 // returns the slot found, 0 when none.
