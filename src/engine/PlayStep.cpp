@@ -61,6 +61,22 @@ void ShowTrickLine(TableWindow& w, int holder, int points) {
   }
 }
 
+// "ARNAL prend à Pique": what the table is told when a computer seat takes,
+// nearly every deal; made once for each seat and suit.
+const std::string& TakerMessage(int seat, int suit) {
+  static const auto kMessages = [] {
+    std::array<std::array<std::string, 5>, 5> messages;
+    for (int taker = 2; taker <= 4; ++taker) {
+      for (int trump = 1; trump <= 4; ++trump) {
+        messages[taker][trump] = std::string(kSeatNames[taker]) + " prend à " + kSuitNames[trump];
+      }
+    }
+    return messages;
+  }();
+  assert(seat >= 2 && seat <= 4 && suit >= 1 && suit <= 4);
+  return kMessages[seat][suit];
+}
+
 void EmptyBidLabels(TableWindow& w, std::string_view text) {
   for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
 }
@@ -178,8 +194,7 @@ void DealNewHand(Game& g) {
 
   GiveTurnedCard(s, s.Taker);
   if (s.Taker >= 2) {
-    ShowBox(g, std::string(kSeatNames[s.Taker]) + " prend à " + kSuitNames[s.TrumpSuit],
-            Buttons::Oui, ScreenPos{345, 450});
+    ShowBox(g, TakerMessage(s.Taker, s.TrumpSuit), Buttons::Oui, ScreenPos{345, 450});
   }
   EmptyBidLabels(w, " ");
 
