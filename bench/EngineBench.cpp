@@ -53,26 +53,29 @@ class DealCounter : public PlayObserver {
   long deals = 0;
 };
 
-// A fresh deal, re-coded and sorted, trump taken by seat 2 on the turned suit.
-void DealHands(Game& g) {
-  TableState& s = g.s;
-  s = TableState{};
-  Shuffle(g);
-  ShowFirstFive(s, g.w);
-  CountTurnedSuit(s);
-  s.Taker = 2;
-  GiveTurnedCard(s, 2);
-  CompleteDeal(s, g.w);
-  RecodeCards(s);
-}
-
-void BM_ChooseComputerCardLead(benchmark::State& state) {
+// A table with a fresh deal, re-coded, trump taken by seat 2 on the turned
+// suit; sorted for the play unless the announcements are to be measured.
+struct DealtTable {
   TableState s;
-  QuietTable w(s);
+  QuietTable w{s};
   CountingClock clock;
   Game g{s, w, clock};
-  DealHands(g);
-  SortHands(s, w);
+
+  explicit DealtTable(bool sorted) {
+    Shuffle(g);
+    ShowFirstFive(s, w);
+    CountTurnedSuit(s);
+    s.Taker = 2;
+    GiveTurnedCard(s, 2);
+    CompleteDeal(s, w);
+    RecodeCards(s);
+    if (sorted) SortHands(s, w);
+  }
+};
+
+void BM_ChooseComputerCardLead(benchmark::State& state) {
+  DealtTable table(true);
+  TableState& s = table.s;
   s.TrickPos = 1;
   s.TrickNo = 1;
   for (auto _ : state) {
@@ -83,12 +86,8 @@ void BM_ChooseComputerCardLead(benchmark::State& state) {
 BENCHMARK(BM_ChooseComputerCardLead);
 
 void BM_ChooseComputerCardFollow(benchmark::State& state) {
-  TableState s;
-  QuietTable w(s);
-  CountingClock clock;
-  Game g{s, w, clock};
-  DealHands(g);
-  SortHands(s, w);
+  DealtTable table(true);
+  TableState& s = table.s;
   // Seat 1 has led its lowest plain card; the others follow.
   s.TrickPos = 2;
   s.TrickNo = 1;
@@ -104,11 +103,9 @@ void BM_ChooseComputerCardFollow(benchmark::State& state) {
 BENCHMARK(BM_ChooseComputerCardFollow);
 
 void BM_Announcements(benchmark::State& state) {
-  TableState s;
-  QuietTable w(s);
-  CountingClock clock;
-  Game g{s, w, clock};
-  DealHands(g);
+  DealtTable table(false);
+  TableState& s = table.s;
+  QuietTable& w = table.w;
   const TableState dealt = s;
   for (auto _ : state) {
     s = dealt;
