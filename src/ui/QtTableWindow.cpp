@@ -32,7 +32,7 @@ namespace {
 QPixmap OnAnyCloth(const QImage& drawn) {
   if (drawn.isNull()) return {};
   QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
-  const QRgb teal = qRgb(0, 128, 128);
+  const QRgb teal = TForm1::Teal().rgb();
   constexpr int kRim = 3;
   constexpr int kCorner = 10;
   const int w = image.width();
