@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QSoundEffect>
 #include <QTimer>
@@ -138,11 +139,14 @@ void QtTableWindow::PlaySound(const std::string& file) {
     return;
   }
   if (sound_ == nullptr) sound_ = new QSoundEffect(&form_);
-  // A new sound cuts the one still playing; a missing or unreadable file
-  // simply stays silent.
+  // A new sound cuts the one still playing.
   sound_->stop();
-  sound_->setSource(
-      QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(file))));
+  // A missing file simply stays silent. It is not even handed to the
+  // multimedia back end: that only fills the terminal with decoding errors,
+  // and its failed loads leave memory behind.
+  const QString path = QDir::current().absoluteFilePath(QString::fromStdString(file));
+  if (!QFileInfo::exists(path)) return;
+  sound_->setSource(QUrl::fromLocalFile(path));
   sound_->play();
 }
 
