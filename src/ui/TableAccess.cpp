@@ -90,8 +90,9 @@ void MakeTableAccessible(TForm1& form) {
   form.BitBtn1->setAccessibleName(QStringLiteral("Changer la couleur du tapis"));
   form.Button2->setAccessibleName(QStringLiteral("Aide"));
   form.Button1->setAccessibleName(QStringLiteral("Quitter"));
-  form.BitBtn2->setAccessibleName(QStringLiteral("Son"));
-  form.BitBtn3->setAccessibleName(QStringLiteral("Animation"));
+  // The sound and animation switches keep no fixed name: their captions
+  // ("Oter le Son", "Mettre Animation") say what a press does, and so
+  // whether the sound or the glides are on now.
   form.Edit1->setAccessibleName(QStringLiteral("Points pour cette partie"));
   NameArrows(form.HB, QStringLiteral("Points pour cette partie"));
 

@@ -96,6 +96,20 @@ class AccessibilityTest : public QObject {
       QVERIFY2(PictureFileName(file).isEmpty(), file);
   }
 
+  void switchesSayWhetherSoundAndGlidesAreOn() {
+    auto form = DealtTable();
+    // A screen reader hears the caption a press leaves, as the eye reads it.
+    const auto heard = [](QWidget* w) { return Spoken(w).trimmed(); };
+    for (int press = 0; press < 2; ++press) {
+      form->BitBtn2Click();
+      form->BitBtn3Click();
+      const bool sound = form->State().SoundOn == 1;
+      const bool glides = form->State().AnimationOn == 1;
+      QCOMPARE(heard(form->BitBtn2), QString(sound ? "Oter le Son" : "Mettre le Son"));
+      QCOMPARE(heard(form->BitBtn3), QString(glides ? "Oter l' Animation" : "Mettre Animation"));
+    }
+  }
+
   void namesFollowTheCardsThroughATrick() {
     auto form = DealtTable();
     TrickCards trick;
