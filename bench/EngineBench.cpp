@@ -14,16 +14,9 @@ namespace belote {
 namespace {
 
 // A table that shows nothing and confirms every box.
-class QuietTable : public TableWindow {
+class QuietTable : public HeadlessTable {
  public:
   explicit QuietTable(TableState& s) : s_(s) {}
-  void SetText(Control, std::string_view) override {}
-  void LoadPicture(Control, std::string_view) override {}
-  void CopyPicture(Control, Control) override {}
-  void SetImageLeft(Control, int) override {}
-  void SetImageTop(Control, int) override {}
-  void StartAnimationTimer() override {}
-  void Pause() override {}
   int MessageBox(const std::string&, Buttons, std::optional<ScreenPos>) override {
     return kAnswerYes;
   }
@@ -31,7 +24,6 @@ class QuietTable : public TableWindow {
     // The human passes in the second round.
     SuitChooserPress(s_, *this, 300);
   }
-  void PlaySound(const std::string&) override {}
   void Quit() override {}
   bool Closing() const override { return false; }
 

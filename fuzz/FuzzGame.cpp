@@ -71,19 +71,13 @@ class Bytes {
 
 // The card table with nothing on screen: boxes and the suit chooser are
 // answered from the bytes, and running out of them closes the window.
-class FuzzTable : public TableWindow {
+class FuzzTable : public HeadlessTable {
  public:
   FuzzTable(TableState& s, Bytes& bytes) : s_(s), bytes_(bytes) {}
 
   void Close() { closing_ = true; }
   bool QuitCalled() const { return quit_; }
 
-  void SetText(Control, std::string_view) override {}
-  void LoadPicture(Control, std::string_view) override {}
-  void CopyPicture(Control, Control) override {}
-  void SetImageLeft(Control, int) override {}
-  void SetImageTop(Control, int) override {}
-  void StartAnimationTimer() override {}
   void Pause() override { CountWait(); }
   int MessageBox(const std::string&, Buttons, std::optional<ScreenPos>) override {
     CountWait();
@@ -114,7 +108,6 @@ class FuzzTable : public TableWindow {
     }
     closing_ = true;
   }
-  void PlaySound(const std::string&) override {}
   void Quit() override {
     quit_ = true;
     closing_ = true;

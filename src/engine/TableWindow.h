@@ -13,15 +13,49 @@ namespace belote {
 // The controls the engine writes to, named as on the table.
 enum class Control {
   // Lines of the seat panels and the deal panel.
-  ET1, ET2, ET3, ET4, ET5, ET6, ET7, ET8, ET9, ET10, ET11,
-  ET12, ET13, ET14, ET15, ET16, ET17, ET18, ET19, ET20, ET21, ET22,
+  ET1,
+  ET2,
+  ET3,
+  ET4,
+  ET5,
+  ET6,
+  ET7,
+  ET8,
+  ET9,
+  ET10,
+  ET11,
+  ET12,
+  ET13,
+  ET14,
+  ET15,
+  ET16,
+  ET17,
+  ET18,
+  ET19,
+  ET20,
+  ET21,
+  ET22,
   // Bid labels beside the table places, seats 1..4.
-  Label4, Label5, Label6, Label7,
+  Label4,
+  Label5,
+  Label6,
+  Label7,
   // Belote call-out in the middle of the table.
   Meilleur,
   // Hand images (slots 1..8), table places (seats 1..4), trump box.
-  Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8,
-  Image9, Image10, Image11, Image12, Image13,
+  Image1,
+  Image2,
+  Image3,
+  Image4,
+  Image5,
+  Image6,
+  Image7,
+  Image8,
+  Image9,
+  Image10,
+  Image11,
+  Image12,
+  Image13,
   Count
 };
 
@@ -29,7 +63,9 @@ enum class Control {
 const char* ControlName(Control c);
 
 // Numbered families, so that the rules can say "the bid label of seat s".
-inline Control ETControl(int n) { return static_cast<Control>(static_cast<int>(Control::ET1) + n - 1); }
+inline Control ETControl(int n) {
+  return static_cast<Control>(static_cast<int>(Control::ET1) + n - 1);
+}
 inline Control BidLabel(int seat) {
   return static_cast<Control>(static_cast<int>(Control::Label4) + seat - 1);
 }
@@ -85,6 +121,22 @@ class TableWindow {
   // True once the program is ending (Quit, or the window was asked to close):
   // the play step stops at its next wait.
   virtual bool Closing() const = 0;
+};
+
+// A table with nothing on screen and no sound, for games played without a
+// window (self-play, benchmarks, fuzzing): what would be shown or heard goes
+// nowhere, and the pause does not wait. The boxes, the suit chooser and the
+// end of the program are still for the owner to answer.
+class HeadlessTable : public TableWindow {
+ public:
+  void SetText(Control, std::string_view) override {}
+  void LoadPicture(Control, std::string_view) override {}
+  void CopyPicture(Control, Control) override {}
+  void SetImageLeft(Control, int) override {}
+  void SetImageTop(Control, int) override {}
+  void StartAnimationTimer() override {}
+  void Pause() override {}
+  void PlaySound(const std::string&) override {}
 };
 
 // The clock the shuffle is seeded from, in whole seconds.

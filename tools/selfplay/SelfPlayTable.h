@@ -28,7 +28,7 @@ struct TableTexts {
   void StartDeal();
 };
 
-class SelfPlayTable : public TableWindow {
+class SelfPlayTable : public HeadlessTable {
  public:
   SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts);
 
@@ -38,15 +38,8 @@ class SelfPlayTable : public TableWindow {
   void Stop() { closing_ = true; }
 
   void SetText(Control c, std::string_view text) override;
-  void LoadPicture(Control, std::string_view) override {}
-  void CopyPicture(Control, Control) override {}
-  void SetImageLeft(Control, int) override {}
-  void SetImageTop(Control, int) override {}
-  void StartAnimationTimer() override {}
-  void Pause() override {}
   int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
   void RunSuitChooser() override;
-  void PlaySound(const std::string&) override {}
   void Quit() override { closing_ = true; }
   bool Closing() const override { return closing_; }
 
