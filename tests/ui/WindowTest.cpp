@@ -41,8 +41,9 @@ class Recorder : public PlayObserver {
     const TableState& s = form_->State();
     const std::string names[5] = {"", s.HumanName, "ARNAL", "BERTOU", "CASSOL"};
     for (int seat = 1; seat <= 4; ++seat) {
-      const std::string expected = " " + std::to_string(seat) + " - SCORE de " + names[seat] +
-                                   " = " + std::to_string(s.GameScore[seat]);
+      std::string expected = " ";
+      expected += std::to_string(seat) + " - SCORE de " + names[seat] + " = " +
+                  std::to_string(s.GameScore[seat]);
       const std::string shown = form_->ControlWidget(ETControl(9 + seat))->text().toStdString();
       if (shown != expected) scoreMismatches.push_back(shown + " / " + expected);
     }
@@ -400,7 +401,7 @@ class WindowTest : public QObject {
       boxes_.clear();
       form->Edit1->setText(text);
       QCOMPARE(boxes_.size(), size_t{1});
-      QCOMPARE(boxes_[0].text, "'" + std::string(text) + "' n'est pas une valeur entière correcte");
+      QCOMPARE(boxes_[0].text, std::string("'") + text + "' n'est pas une valeur entière correcte");
       QCOMPARE(s.TargetScore, 2500);
     }
   }
