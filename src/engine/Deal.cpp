@@ -40,19 +40,25 @@ std::int64_t Shuffle(Game& g) {
   TableState& s = g.s;
   const std::int64_t seed = g.clock.Now();
   g.rng.seed(ScrambledSeed(seed));
-  const auto draw = [&] {
-    int r = 0;
-    do {
-      r = static_cast<int>(g.rng() % 32) + 1;
-    } while (s.Drawn[r] == 1);
+  // The 32 picture numbers in the order they are drawn: a number already
+  // drawn is drawn again. Counting the new ones instead of looping on each
+  // card keeps the machine from guessing wrong at every repeat.
+  std::minstd_rand rng = g.rng;
+  int order[32];
+  int kept = 0;
+  while (kept < 32) {
+    const int r = static_cast<int>(rng() % 32) + 1;
+    order[kept] = r;
+    kept += 1 - s.Drawn[r];
     s.Drawn[r] = 1;
-    return r;
-  };
+  }
+  g.rng = rng;
   // Eight draws per seat in turn: five cards dealt now, three reserved for
   // the rest of the deal (kept in SlotPoints until then).
+  const int* next = order;
   for (int seat = 1; seat <= 4; ++seat) {
-    for (int slot = 1; slot <= 5; ++slot) s.SlotPicture[seat][slot] = draw();
-    for (int slot = 6; slot <= 8; ++slot) s.SlotPoints[seat][slot] = draw();
+    for (int slot = 1; slot <= 5; ++slot) s.SlotPicture[seat][slot] = *next++;
+    for (int slot = 6; slot <= 8; ++slot) s.SlotPoints[seat][slot] = *next++;
   }
   // The very last card drawn is the one turned up.
   s.TurnedCard = s.SlotPoints[4][8];
