@@ -11,62 +11,95 @@ namespace belote {
 
 namespace {
 
-// Discards go cheapest first; these are all the values a plain card has.
-constexpr std::array<int, 6> kDiscardPoints = {0, 2, 3, 4, 10, 11};
+// Discards go cheapest first: the order of each value a plain card has
+// (0, 2, 3, 4, 10, 11), by its points; any other value is never discarded.
+constexpr int kNotDiscarded = 6;
+constexpr int kDiscardOrder[12] = {0,
+                                   kNotDiscarded,
+                                   1,
+                                   2,
+                                   3,
+                                   kNotDiscarded,
+                                   kNotDiscarded,
+                                   kNotDiscarded,
+                                   kNotDiscarded,
+                                   kNotDiscarded,
+                                   4,
+                                   5};
 
+// The cheapest plain card, and among equal points the first met scanning
+// down from slot 8: one pass that keeps the best card so far.
 int DiscardSlot(const TableState& s, int seat) {
-  for (const int points : kDiscardPoints) {
-    const int slot =
-        ScanDown(s, seat, [points](int code, int p) { return !IsTrump(code) && p == points; });
-    if (slot != 0) return slot;
+  int found = 0;
+  int foundOrder = kNotDiscarded;
+  for (int slot = 8; slot >= 1; --slot) {
+    const int code = s.SlotCard[seat][slot];
+    const int points = s.SlotPoints[seat][slot];
+    if (code == 0 || IsTrump(code) || points < 0 || points > 11) continue;
+    if (kDiscardOrder[points] < foundOrder) {
+      found = slot;
+      foundOrder = kDiscardOrder[points];
+    }
   }
-  return 0;
+  return found;
+}
+
+// What a rule found: the card's slot and whether it wins the trick.
+ComputerChoice Play(const TableState& s, int seat, int code, bool takesLead) {
+  return {SlotOfCode(s, seat, code), takesLead};
+}
+
+// Codes above and below `code` (any suit; the callers keep to one).
+constexpr CodeSet Above(int code) {
+  return Codes(code + 1, 32);
+}
+constexpr CodeSet Below(int code) {
+  return Codes(1, code - 1);
 }
 
 // A trump is winning: beat it with the smallest trump that can, else play
 // the smallest trump, else discard.
-ComputerChoice FollowTrumpWinning(const TableState& s, int seat) {
+ComputerChoice FollowTrumpWinning(const TableState& s, int seat, CodeSet held) {
   const int best = s.BestCard;
-  if (const int slot = ScanDown(s, seat, [best](int c, int) { return IsTrump(c) && c > best; })) {
-    return {slot, true};
+  if (const int code = LowestCode(held & kTrumpCodes & Above(best))) {
+    return Play(s, seat, code, true);
   }
-  if (const int slot = ScanDown(s, seat, [best](int c, int) { return IsTrump(c) && c < best; })) {
-    return {slot, false};
+  if (const int code = LowestCode(held & kTrumpCodes & Below(best))) {
+    return Play(s, seat, code, false);
   }
   return {DiscardSlot(s, seat), false};
 }
 
 // A plain card of the led suit is winning.
-ComputerChoice FollowPlainWinning(TableState& s, int seat) {
+ComputerChoice FollowPlainWinning(TableState& s, int seat, CodeSet held) {
   const int best = s.BestCard;
   const int base = BlockOf(best) * 8;  // the led suit is base+1 (seven) .. base+8 (ace)
+  const CodeSet ledSuit = SuitCodes(best);
 
   // Beat it only with a card nobody can beat any more: the ace, or a card
   // whose every higher card of the suit has been played.
-  const SlotsByCode slots = SlotsOf(s, seat);
-  for (int code = base + 8; code > best; --code) {
-    const int slot = SlotHolding(slots, code);
-    if (slot != 0 && AllPlayedAbove(s, code, base + 8)) return {slot, true};
+  if ((held & ledSuit & Above(best)) != 0) {
+    for (int code = base + 8; code > best; --code) {
+      if (Holds(held, code) && AllPlayedAbove(s, code, base + 8)) return Play(s, seat, code, true);
+    }
   }
 
   // Otherwise follow as low as possible under the winning card.
-  for (int code = base + 1; code < best; ++code) {
-    if (const int slot = SlotHolding(slots, code); slot != 0) return {slot, false};
+  if (const int code = LowestCode(held & ledSuit & Below(best))) {
+    return Play(s, seat, code, false);
   }
 
   // Only cards above the winning one are left in the suit (possible under a
   // king or lower): the smallest of them, which wins.
   if (best - base <= 6) {
-    if (const int slot = ScanDown(s, seat, [best](int c, int) { return SameSuit(c, best); })) {
-      return {slot, true};
-    }
+    if (const int code = LowestCode(held & ledSuit)) return Play(s, seat, code, true);
   }
 
   // Void in the led suit: trump with the smallest trump. Remember the plain
   // card it beats, so the next seats know the trick has been trumped.
-  if (const int slot = ScanDown(s, seat, [](int c, int) { return IsTrump(c); })) {
+  if (const int code = LowestCode(held & kTrumpCodes)) {
     s.LedBest = best;
-    return {slot, true};
+    return Play(s, seat, code, true);
   }
 
   return {DiscardSlot(s, seat), false};
@@ -78,16 +111,16 @@ ComputerChoice ChooseFollowCard(TableState& s, int seat) {
   // Nothing on the table yet: there is nothing to follow, so lead.
   if (s.BestCard == 0) return ChooseLeadCard(s, seat);
 
+  const CodeSet held = HeldCodes(s, seat);
   // The trick has been trumped: a seat that still holds the led suit follows
   // with its smallest card of it, which cannot win.
   if (s.LedBest != 0) {
-    const int led = s.LedBest;
-    if (const int slot = ScanDown(s, seat, [led](int c, int) { return SameSuit(c, led); })) {
-      return {slot, false};
+    if (const int code = LowestCode(held & SuitCodes(s.LedBest))) {
+      return Play(s, seat, code, false);
     }
   }
-  if (IsTrump(s.BestCard)) return FollowTrumpWinning(s, seat);
-  return FollowPlainWinning(s, seat);
+  if (IsTrump(s.BestCard)) return FollowTrumpWinning(s, seat, held);
+  return FollowPlainWinning(s, seat, held);
 }
 
 }  // namespace belote

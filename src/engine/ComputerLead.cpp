@@ -2,6 +2,7 @@
 // its lowest trump from the third trick on when it is long in trumps, then
 // the highest unplayed card of a plain suit, and otherwise its smallest card.
 #include <array>
+#include <bit>
 
 #include "engine/ComputerPlay.h"
 #include "model/Cards.h"
@@ -33,21 +34,11 @@ constexpr std::array<int, 29> kFallbackLeads = {17, 9,  1,  18, 10, 2,  19, 11, 
                                                 12, 4,  21, 13, 5,  22, 14, 6,  23, 15,
                                                 7,  25, 26, 27, 28, 29, 30, 31, 32};
 
-int TrumpsInHand(const TableState& s, int seat) {
-  int n = 0;
-  for (int slot = 1; slot <= 8; ++slot) {
-    if (IsTrump(s.SlotCard[seat][slot])) ++n;
-  }
-  return n;
-}
-
-int MasterTrumpSlot(const TableState& s, int seat, const SlotsByCode& slots) {
+int MasterTrumpCode(const TableState& s, int seat, CodeSet held) {
   const int dealt = s.TrumpCount[seat];
   bool higherAllPlayed = true;
   for (const MasterTrump& m : kMasterTrumps) {
-    if (higherAllPlayed && dealt >= m.minTrumpsDealt) {
-      if (const int slot = SlotHolding(slots, m.code); slot != 0) return slot;
-    }
+    if (higherAllPlayed && dealt >= m.minTrumpsDealt && Holds(held, m.code)) return m.code;
     higherAllPlayed = higherAllPlayed && s.Played[m.code] == 1;
   }
   return 0;
@@ -55,20 +46,19 @@ int MasterTrumpSlot(const TableState& s, int seat, const SlotsByCode& slots) {
 
 // A seat long in trumps draws them with its smallest one from the third
 // trick on, unless both jack and nine are already gone.
-int LowTrumpSlot(const TableState& s, int seat) {
+int LowTrumpCode(const TableState& s, int seat, CodeSet held) {
   if (s.TrickNo < 3 || s.TrumpCount[seat] < 3) return 0;
   if (s.Played[32] == 1 && s.Played[31] == 1) return 0;
-  return ScanDown(s, seat, [](int code, int) { return IsTrump(code); });
+  return LowestCode(held & kTrumpCodes);
 }
 
 // The first card that no unplayed card of its suit can beat: all aces first,
 // then all tens, and so on down to the sevens.
-int MasterPlainSlot(const TableState& s, const SlotsByCode& slots) {
+int MasterPlainCode(const TableState& s, CodeSet held) {
   for (int strength = 8; strength >= 1; --strength) {
     for (const int base : kPlainBases) {
       const int code = base + strength;
-      const int slot = SlotHolding(slots, code);
-      if (slot != 0 && AllPlayedAbove(s, code, base + 8)) return slot;
+      if (Holds(held, code) && AllPlayedAbove(s, code, base + 8)) return code;
     }
   }
   return 0;
@@ -77,15 +67,16 @@ int MasterPlainSlot(const TableState& s, const SlotsByCode& slots) {
 }  // namespace
 
 ComputerChoice ChooseLeadCard(const TableState& s, int seat) {
+  const CodeSet held = HeldCodes(s, seat);
   // Trumps are out while some trump is neither in this hand nor played.
-  const bool trumpsOut = TrumpsInHand(s, seat) + s.TrumpsPlayed != 8;
-  const SlotsByCode slots = SlotsOf(s, seat);
-  int slot = 0;
-  if (trumpsOut) slot = MasterTrumpSlot(s, seat, slots);
-  if (slot == 0 && trumpsOut) slot = LowTrumpSlot(s, seat);
-  if (slot == 0) slot = MasterPlainSlot(s, slots);
-  if (slot == 0) slot = FirstHeld(slots, kFallbackLeads);
+  const bool trumpsOut = std::popcount(held & kTrumpCodes) + s.TrumpsPlayed != 8;
+  int code = 0;
+  if (trumpsOut) code = MasterTrumpCode(s, seat, held);
+  if (code == 0 && trumpsOut) code = LowTrumpCode(s, seat, held);
+  if (code == 0) code = MasterPlainCode(s, held);
+  if (code == 0) code = FirstHeld(held, kFallbackLeads);
   // A card led always wins the trick so far.
+  const int slot = SlotOfCode(s, seat, code);
   return {slot, slot != 0};
 }
 

@@ -4,20 +4,33 @@
 
 namespace belote {
 
-SlotsByCode SlotsOf(const TableState& s, int seat) {
-  SlotsByCode slots{};
+CodeSet HeldCodes(const TableState& s, int seat) {
+  CodeSet held = 0;
+  for (int slot = 1; slot <= 8; ++slot) {
+    const int code = s.SlotCard[seat][slot];
+    // Empty slots (code 0) add nothing; no test, since which slots are empty
+    // changes at every trick and a test would be guessed wrong.
+    if (code >= 0 && code <= 32) held |= CodeSet(std::uint64_t{1} << code >> 1);
+  }
+  return held;
+}
+
+int SlotOfCode(const TableState& s, int seat, int code) {
+  if (code == 0) return 0;
+  int found = 0;
   // From the last slot up, so that the first slot wins should a code ever
   // stand twice.
   for (int slot = 8; slot >= 1; --slot) {
-    const int code = s.SlotCard[seat][slot];
-    if (code >= 1 && code <= 32) slots[code] = static_cast<std::int8_t>(slot);
+    if (s.SlotCard[seat][slot] == code) found = slot;
   }
-  return slots;
+  return found;
 }
 
 ComputerChoice AnyCard(const TableState& s, int seat) {
   ComputerChoice choice;
-  choice.slot = ScanDown(s, seat, [](int, int) { return true; });
+  for (int slot = 8; slot >= 1 && choice.slot == 0; --slot) {
+    if (s.SlotCard[seat][slot] != 0) choice.slot = slot;
+  }
   if (choice.slot != 0) choice.takesLead = TakesLead(s.SlotCard[seat][choice.slot], s.BestCard);
   return choice;
 }

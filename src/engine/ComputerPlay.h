@@ -3,7 +3,7 @@
 // every player has seen played.
 #pragma once
 
-#include <array>
+#include <bit>
 #include <cstdint>
 
 #include "model/TableState.h"
@@ -33,31 +33,42 @@ inline ComputerChoice ChooseComputerCard(TableState& s, int seat) {
   return choice;
 }
 
-// The three ways a computer seat looks for a card in its own hand. Each
-// returns the slot found, 0 when none.
+// The cards of a hand as a set of codes, one bit per code (bit c - 1 for
+// code c). The rules keep asking the hand the same kind of question, "my
+// lowest trump", "my cards of the led suit under the king", and a set
+// answers each at once instead of a walk through the eight slots.
+using CodeSet = std::uint32_t;
 
-// Where each code stands in a seat's hand, 0 for a code it does not hold: the
-// rules ask for many cards by code, and one look through the hand answers
-// them all. Index 0 is always 0.
-using SlotsByCode = std::array<std::int8_t, 33>;
-SlotsByCode SlotsOf(const TableState& s, int seat);
+// Codes lo..hi; empty when lo > hi. lo 1..33, hi 0..32.
+constexpr CodeSet Codes(int lo, int hi) {
+  const std::uint64_t upToHi = (std::uint64_t{1} << hi) - 1;
+  return static_cast<CodeSet>(upToHi >> (lo - 1) << (lo - 1));
+}
+constexpr CodeSet kTrumpCodes = Codes(25, 32);
+constexpr CodeSet kPlainCodes = Codes(1, 24);
 
-// The slot holding `code` (a code stands in at most one slot).
-inline int SlotHolding(const SlotsByCode& slots, int code) {
-  return slots[code];
+// The eight codes of the suit of `code`; none for a code outside 1..32.
+constexpr CodeSet SuitCodes(int code) {
+  if (code < 1 || code > 32) return 0;
+  const int base = (code - 1) / 8 * 8;
+  return Codes(base + 1, base + 8);
 }
 
-// Slots 8 down to 1: the first non-empty slot whose card and points satisfy
-// `wanted(code, points)`. With the hand sorted by falling code this meets the
-// cards from the lowest code up.
-template <typename Wanted>
-int ScanDown(const TableState& s, int seat, Wanted wanted) {
-  for (int slot = 8; slot >= 1; --slot) {
-    const int code = s.SlotCard[seat][slot];
-    if (code != 0 && wanted(code, s.SlotPoints[seat][slot])) return slot;
-  }
-  return 0;
+constexpr bool Holds(CodeSet set, int code) {
+  return code >= 1 && code <= 32 && (set >> (code - 1) & 1) != 0;
 }
+
+// The lowest code of a set, 0 when it is empty. A hand is sorted by falling
+// code, so this is the card met first when the slots are scanned from 8 down.
+constexpr int LowestCode(CodeSet set) {
+  return set == 0 ? 0 : std::countr_zero(set) + 1;
+}
+
+// The codes in the seat's hand.
+CodeSet HeldCodes(const TableState& s, int seat);
+
+// The slot holding `code` in the seat's hand, 0 when `code` is 0 or not held.
+int SlotOfCode(const TableState& s, int seat, int code);
 
 // True when every card of the suit above `code`, up to the suit's top code
 // `top`, has been played: nobody can beat `code` in its suit any more.
@@ -68,11 +79,11 @@ inline bool AllPlayedAbove(const TableState& s, int code, int top) {
   return true;
 }
 
-// Each code of the list in turn: the slot of the first one held.
-template <typename Codes>
-int FirstHeld(const SlotsByCode& slots, const Codes& codes) {
+// Each code of the list in turn: the first one held, 0 when none is.
+template <typename CodeList>
+int FirstHeld(CodeSet held, const CodeList& codes) {
   for (const int code : codes) {
-    if (const int slot = SlotHolding(slots, code); slot != 0) return slot;
+    if (Holds(held, code)) return code;
   }
   return 0;
 }

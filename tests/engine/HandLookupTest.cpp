@@ -1,9 +1,10 @@
 // The quick look-ups the rules lean on: runs of cards found from bit masks,
-// the computer seats' slot table, the picture names and the hand sort.
+// the computer seats' card sets, the picture names and the hand sort.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -56,17 +57,36 @@ TEST(HandLookup, RunsStayInsideTheirSuit) {
             "Tierce: à l'As de Carreau + Tierce: au Valet de Trefle");
 }
 
-TEST(HandLookup, SlotTableFindsEveryCardAndNothingElse) {
+TEST(HandLookup, CodeSetsFindEveryCardAndNothingElse) {
   TableState s;
   const int codes[9] = {0, 32, 27, 0, 20, 14, 9, 0, 1};  // three slots already played
   for (int slot = 1; slot <= 8; ++slot) s.SlotCard[3][slot] = codes[slot];
-  const SlotsByCode slots = SlotsOf(s, 3);
-  for (int code = 0; code <= 32; ++code) {
+  const CodeSet held = HeldCodes(s, 3);
+  EXPECT_EQ(std::popcount(held), 6);
+  for (int code = 0; code <= 33; ++code) {
     const int* at = std::find(codes + 1, codes + 9, code);
     const int expected = code != 0 && at != codes + 9 ? static_cast<int>(at - codes) : 0;
-    EXPECT_EQ(SlotHolding(slots, code), expected) << "code " << code;
+    EXPECT_EQ(SlotOfCode(s, 3, code), expected) << "code " << code;
+    EXPECT_EQ(Holds(held, code), expected != 0) << "code " << code;
   }
-  EXPECT_EQ(FirstHeld(slots, std::array<int, 3>{31, 14, 32}), 5);
+  EXPECT_EQ(FirstHeld(held, std::array<int, 3>{31, 14, 32}), 14);
+  EXPECT_EQ(FirstHeld(held, std::array<int, 2>{31, 2}), 0);
+
+  // The lowest card of a suit, of the trumps, above or below a card.
+  EXPECT_EQ(LowestCode(held & kTrumpCodes), 27);
+  EXPECT_EQ(LowestCode(held & SuitCodes(12)), 9);
+  EXPECT_EQ(LowestCode(held & SuitCodes(24)), 20);
+  EXPECT_EQ(LowestCode(held & SuitCodes(7)), 1);
+  EXPECT_EQ(LowestCode(held & Codes(28, 32)), 32);
+  EXPECT_EQ(LowestCode(held & Codes(21, 26)), 0);
+  EXPECT_EQ(LowestCode(held & kPlainCodes), 1);
+  // The ends of the pack: nothing above the jack of trumps, nothing below
+  // the lowest seven, and no suit for a code that is not a card.
+  EXPECT_EQ(Codes(33, 32), 0u);
+  EXPECT_EQ(Codes(1, 0), 0u);
+  EXPECT_EQ(Codes(1, 32), ~CodeSet{0});
+  EXPECT_EQ(SuitCodes(0), 0u);
+  EXPECT_EQ(SuitCodes(33), 0u);
 }
 
 TEST(HandLookup, PictureNamesFollowTheirNumbers) {
