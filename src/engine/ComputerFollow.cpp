@@ -2,6 +2,7 @@
 // otherwise trumps (over the best trump if it can), and throws away a plain
 // card of another suit only when it has neither. It plays the same way
 // whoever holds the trick.
+#include <algorithm>
 #include <array>
 
 #include "engine/ComputerPlay.h"
@@ -11,21 +12,16 @@ namespace belote {
 
 namespace {
 
-// Discards go cheapest first: the order of each value a plain card has
-// (0, 2, 3, 4, 10, 11), by its points; any other value is never discarded.
-constexpr int kNotDiscarded = 6;
-constexpr int kDiscardOrder[12] = {0,
-                                   kNotDiscarded,
-                                   1,
-                                   2,
-                                   3,
-                                   kNotDiscarded,
-                                   kNotDiscarded,
-                                   kNotDiscarded,
-                                   kNotDiscarded,
-                                   kNotDiscarded,
-                                   4,
-                                   5};
+// Discards go cheapest first; these are all the values a plain card has.
+constexpr std::array<int, 6> kDiscardPoints = {0, 2, 3, 4, 10, 11};
+
+// Where a card's points come in the discard order; any other value comes
+// after them all and is never discarded.
+constexpr int kNotDiscarded = static_cast<int>(kDiscardPoints.size());
+int DiscardOrder(int points) {
+  return static_cast<int>(std::find(kDiscardPoints.begin(), kDiscardPoints.end(), points) -
+                          kDiscardPoints.begin());
+}
 
 // The cheapest plain card, and among equal points the first met scanning
 // down from slot 8: one pass that keeps the best card so far.
@@ -35,10 +31,10 @@ int DiscardSlot(const TableState& s, int seat) {
   for (int slot = 8; slot >= 1; --slot) {
     const int code = s.SlotCard[seat][slot];
     const int points = s.SlotPoints[seat][slot];
-    if (code == 0 || IsTrump(code) || points < 0 || points > 11) continue;
-    if (kDiscardOrder[points] < foundOrder) {
+    if (code == 0 || IsTrump(code)) continue;
+    if (const int order = DiscardOrder(points); order < foundOrder) {
       found = slot;
-      foundOrder = kDiscardOrder[points];
+      foundOrder = order;
     }
   }
   return found;
