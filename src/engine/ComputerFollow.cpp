@@ -2,8 +2,8 @@
 // otherwise trumps (over the best trump if it can), and throws away a plain
 // card of another suit only when it has neither. It plays the same way
 // whoever holds the trick.
-#include <algorithm>
 #include <array>
+#include <cstddef>
 
 #include "engine/ComputerPlay.h"
 #include "model/Cards.h"
@@ -12,32 +12,31 @@ namespace belote {
 
 namespace {
 
-// Discards go cheapest first; these are all the values a plain card has.
-constexpr std::array<int, 6> kDiscardPoints = {0, 2, 3, 4, 10, 11};
-
-// Where a card's points come in the discard order; any other value comes
-// after them all and is never discarded.
-constexpr int kNotDiscarded = static_cast<int>(kDiscardPoints.size());
-int DiscardOrder(int points) {
-  return static_cast<int>(std::find(kDiscardPoints.begin(), kDiscardPoints.end(), points) -
-                          kDiscardPoints.begin());
+// The plain cards worth `points`, in all three plain suits.
+CodeSet PlainCardsWorth(int points) {
+  CodeSet cards = 0;
+  for (int rank = kAce; rank <= kSeven; ++rank) {
+    if (kRanks[rank].plainPoints != points) continue;
+    const int strength = kRanks[rank].plainStrength;
+    for (const int base : {0, 8, 16}) cards |= Codes(base + strength, base + strength);
+  }
+  return cards;
 }
 
-// The cheapest plain card, and among equal points the first met scanning
-// down from slot 8: one pass that keeps the best card so far.
-int DiscardSlot(const TableState& s, int seat) {
-  int found = 0;
-  int foundOrder = kNotDiscarded;
-  for (int slot = 8; slot >= 1; --slot) {
-    const int code = s.SlotCard[seat][slot];
-    const int points = s.SlotPoints[seat][slot];
-    if (code == 0 || IsTrump(code)) continue;
-    if (const int order = DiscardOrder(points); order < foundOrder) {
-      found = slot;
-      foundOrder = order;
-    }
+// Discards go cheapest first: the plain cards worth 0, then 2, 3, 4, 10 and
+// 11, which are all the values a plain card has. Among cards of one value
+// the lowest code goes, the first met scanning down.
+int DiscardCode(CodeSet held) {
+  static const auto kCheapestFirst = [] {
+    constexpr std::array<int, 6> kValues = {0, 2, 3, 4, 10, 11};
+    std::array<CodeSet, 6> groups{};
+    for (std::size_t k = 0; k < kValues.size(); ++k) groups[k] = PlainCardsWorth(kValues[k]);
+    return groups;
+  }();
+  for (const CodeSet group : kCheapestFirst) {
+    if (const int code = LowestCode(held & group)) return code;
   }
-  return found;
+  return 0;
 }
 
 // What a rule found: the card's slot and whether it wins the trick.
@@ -63,7 +62,7 @@ ComputerChoice FollowTrumpWinning(const TableState& s, int seat, CodeSet held) {
   if (const int code = LowestCode(held & kTrumpCodes & Below(best))) {
     return Play(s, seat, code, false);
   }
-  return {DiscardSlot(s, seat), false};
+  return Play(s, seat, DiscardCode(held), false);
 }
 
 // A plain card of the led suit is winning.
@@ -98,7 +97,7 @@ ComputerChoice FollowPlainWinning(TableState& s, int seat, CodeSet held) {
     return Play(s, seat, code, true);
   }
 
-  return {DiscardSlot(s, seat), false};
+  return Play(s, seat, DiscardCode(held), false);
 }
 
 }  // namespace
