@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 #include "engine/TextLine.h"
@@ -32,6 +34,59 @@ std::uint_fast32_t ScrambledSeed(std::int64_t seconds) {
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   z ^= z >> 31;
   return static_cast<std::uint_fast32_t>(z % 2147483646u) + 1;
+}
+
+// A hand holds each card once, so it is put in order by marking its cards in
+// a 32-bit set, one bit per card number (1..32), and reading the set back
+// from the lowest bit: no comparisons for the machine to guess wrong. The
+// marks, or 0 when some number is not a card or stands twice.
+std::uint32_t MarkDistinctCards(const int* first, const int* last) {
+  std::uint32_t marked = 0;
+  bool distinct = true;
+  for (const int* p = first; p != last; ++p) {
+    const std::uint32_t bit = *p >= 1 && *p <= 32 ? std::uint32_t{1} << (*p - 1) : 0;
+    distinct &= bit != 0 && (marked & bit) == 0;
+    marked |= bit;
+  }
+  return distinct ? marked : 0;
+}
+
+// Card numbers into rising order.
+void SortRising(int* first, int* last) {
+  std::uint32_t marked = MarkDistinctCards(first, last);
+  if (marked == 0) return std::sort(first, last);
+  for (int* p = first; p != last; ++p) {
+    *p = std::countr_zero(marked) + 1;
+    marked &= marked - 1;
+  }
+}
+
+// A seat's cards into falling order, each card's points moving with it.
+void SortFallingWithPoints(int* card, int* points, int count) {
+  std::uint32_t marked = MarkDistinctCards(card, card + count);
+  if (marked != 0) {
+    int pointsOf[33];
+    for (int k = 0; k < count; ++k) pointsOf[card[k]] = points[k];
+    for (int k = 0; k < count; ++k) {
+      const int highest = 31 - std::countl_zero(marked);
+      card[k] = highest + 1;
+      points[k] = pointsOf[highest + 1];
+      marked &= ~(std::uint32_t{1} << highest);
+    }
+    return;
+  }
+  // Empty slots or a card twice: insertion, which keeps equal cards in order.
+  for (int k = 1; k < count; ++k) {
+    const int movingCard = card[k];
+    const int movingPoints = points[k];
+    int to = k;
+    for (; to > 0 && card[to - 1] < movingCard; --to) {
+      card[to] = card[to - 1];
+      points[to] = points[to - 1];
+    }
+    card[to] = movingCard;
+    points[to] = movingPoints;
+  }
 }
 
 }  // namespace
@@ -66,7 +121,8 @@ std::int64_t Shuffle(Game& g) {
 }
 
 void ShowFirstFive(TableState& s, TableWindow& w) {
-  for (int seat = 1; seat <= 4; ++seat) std::sort(&s.SlotPicture[seat][1], &s.SlotPicture[seat][6]);
+  for (int seat = 1; seat <= 4; ++seat)
+    SortRising(&s.SlotPicture[seat][1], &s.SlotPicture[seat][6]);
   for (int slot = 1; slot <= 5; ++slot) {
     w.LoadPicture(HandImage(slot), PictureFile(s.SlotPicture[1][slot]));
   }
@@ -82,7 +138,8 @@ void GiveTurnedCard(TableState& s, int taker) {
 }
 
 void CompleteDeal(TableState& s, TableWindow& w) {
-  for (int seat = 1; seat <= 4; ++seat) std::sort(&s.SlotPicture[seat][1], &s.SlotPicture[seat][9]);
+  for (int seat = 1; seat <= 4; ++seat)
+    SortRising(&s.SlotPicture[seat][1], &s.SlotPicture[seat][9]);
   static const char* const kTrumpSounds[5] = {"", "So/C.Wav", "So/K.Wav", "So/P.Wav", "So/T.Wav"};
   if (s.TrumpSuit >= 1 && s.TrumpSuit <= 4) {
     if (s.SoundOn == 1) w.PlaySound(kTrumpSounds[s.TrumpSuit]);
@@ -123,22 +180,10 @@ void RecodeCards(TableState& s) {
 
 void SortHands(TableState& s, TableWindow& w) {
   for (int seat = 1; seat <= 4; ++seat) {
-    // Falling codes, by insertion: eight cards need nothing more, and cards
-    // of equal code keep their order. Cards move with their points; pictures
-    // and sequence keys stay behind.
-    int* card = s.SlotCard[seat];
-    int* points = s.SlotPoints[seat];
-    for (int slot = 2; slot <= 8; ++slot) {
-      const int movingCard = card[slot];
-      const int movingPoints = points[slot];
-      int to = slot;
-      for (; to > 1 && card[to - 1] < movingCard; --to) {
-        card[to] = card[to - 1];
-        points[to] = points[to - 1];
-      }
-      card[to] = movingCard;
-      points[to] = movingPoints;
-    }
+    // Falling codes. Cards move with their points; pictures and sequence
+    // keys stay behind.
+    const int* card = s.SlotCard[seat];
+    SortFallingWithPoints(&s.SlotCard[seat][1], &s.SlotPoints[seat][1], 8);
     s.TrumpCount[seat] = 0;
     for (int slot = 1; slot <= 8; ++slot) {
       if (card[slot] > 24) ++s.TrumpCount[seat];

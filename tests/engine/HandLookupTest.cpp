@@ -113,5 +113,48 @@ TEST(HandLookup, SortedHandsRunFromTheStrongestCardWithTheirPoints) {
   EXPECT_EQ(s.TrumpCount[2], 4);
 }
 
+TEST(HandLookup, HandsWithGapsOrACardTwiceStillSortWhole) {
+  // Never dealt, but a sort must not lose a card: an empty slot sinks to the
+  // end and a card twice stays twice, its points with it.
+  TableState s;
+  FakeTable w(&s);
+  const int codes[9] = {0, 3, 0, 12, 25, 12, 19, 7, 28};
+  for (int slot = 1; slot <= 8; ++slot) {
+    s.SlotCard[3][slot] = codes[slot];
+    s.SlotPoints[3][slot] = 100 + codes[slot];
+  }
+  SortHands(s, w);
+  const int sorted[9] = {0, 28, 25, 19, 12, 12, 7, 3, 0};
+  for (int slot = 1; slot <= 8; ++slot) {
+    EXPECT_EQ(s.SlotCard[3][slot], sorted[slot]);
+    EXPECT_EQ(s.SlotPoints[3][slot], 100 + sorted[slot]);
+  }
+
+  // The first five pictures and the whole hand of pictures, rising.
+  TableState p;
+  const int first[9] = {0, 17, 2, 32, 9, 1, 0, 0, 0};
+  const int rest[9] = {0, 0, 0, 0, 0, 0, 30, 5, 8};
+  for (int slot = 1; slot <= 8; ++slot) {
+    p.SlotPicture[1][slot] = first[slot];
+    p.SlotPicture[2][slot] = first[slot] == 0 ? 0 : 33 - first[slot];
+    p.SlotPoints[1][slot] = rest[slot];
+    p.SlotPoints[2][slot] = rest[slot] == 0 ? 0 : 33 - rest[slot];
+    p.SlotPicture[3][slot] = slot <= 5 ? 4 : 0;  // one picture five times
+  }
+  ShowFirstFive(p, w);
+  EXPECT_EQ(std::vector<int>(&p.SlotPicture[1][1], &p.SlotPicture[1][6]),
+            (std::vector<int>{1, 2, 9, 17, 32}));
+  EXPECT_EQ(std::vector<int>(&p.SlotPicture[2][1], &p.SlotPicture[2][6]),
+            (std::vector<int>{1, 16, 24, 31, 32}));
+  EXPECT_EQ(std::vector<int>(&p.SlotPicture[3][1], &p.SlotPicture[3][6]),
+            (std::vector<int>{4, 4, 4, 4, 4}));
+  GiveTurnedCard(p, 4);
+  CompleteDeal(p, w);
+  EXPECT_EQ(std::vector<int>(&p.SlotPicture[1][1], &p.SlotPicture[1][9]),
+            (std::vector<int>{1, 2, 5, 8, 9, 17, 30, 32}));
+  EXPECT_EQ(std::vector<int>(&p.SlotPicture[2][1], &p.SlotPicture[2][9]),
+            (std::vector<int>{1, 3, 16, 24, 25, 28, 31, 32}));
+}
+
 }  // namespace
 }  // namespace belote
