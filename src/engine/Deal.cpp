@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <random>
 #include <utility>
 
 #include "engine/TextLine.h"
@@ -28,12 +29,12 @@ namespace {
 // Deals seeded one second apart must not look alike, and the generator is
 // seeded afresh at every deal, so the clock's seconds are first stirred
 // (a 64-bit finaliser) into the generator's seed range 1..2^31-2.
-std::uint_fast32_t ScrambledSeed(std::int64_t seconds) {
+std::uint32_t ScrambledSeed(std::int64_t seconds) {
   std::uint64_t z = static_cast<std::uint64_t>(seconds) + 0x9E3779B97F4A7C15ull;
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   z ^= z >> 31;
-  return static_cast<std::uint_fast32_t>(z % 2147483646u) + 1;
+  return static_cast<std::uint32_t>(z % 2147483646u) + 1;
 }
 
 // A hand holds each card once, so it is put in order by marking its cards in
@@ -94,11 +95,13 @@ void SortFallingWithPoints(int* card, int* points, int count) {
 std::int64_t Shuffle(Game& g) {
   TableState& s = g.s;
   const std::int64_t seed = g.clock.Now();
-  g.rng.seed(ScrambledSeed(seed));
+  // The minimal standard generator (the numbers of std::minstd_rand) on
+  // 32-bit words, where the library works it out quicker than on the 64-bit
+  // words minstd_rand has here. It is seeded afresh for every deal.
+  std::linear_congruential_engine<std::uint32_t, 48271, 0, 2147483647> rng(ScrambledSeed(seed));
   // The 32 picture numbers in the order they are drawn: a number already
   // drawn is drawn again. Counting the new ones instead of looping on each
   // card keeps the machine from guessing wrong at every repeat.
-  std::minstd_rand rng = g.rng;
   int order[32];
   int kept = 0;
   while (kept < 32) {
@@ -107,7 +110,6 @@ std::int64_t Shuffle(Game& g) {
     kept += 1 - s.Drawn[r];
     s.Drawn[r] = 1;
   }
-  g.rng = rng;
   // Eight draws per seat in turn: five cards dealt now, three reserved for
   // the rest of the deal (kept in SlotPoints until then).
   const int* next = order;

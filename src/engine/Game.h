@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "engine/TableWindow.h"
@@ -52,7 +51,6 @@ struct Game {
   TableWindow& w;
   SecondsClock& clock;
   PlayObserver* observer = nullptr;
-  std::minstd_rand rng{};   // the shuffle's generator, seeded from the clock at each deal
   bool inPlayStep = false;  // the play step is never entered twice at once
 };
 
