@@ -1,5 +1,7 @@
 #include "engine/ComputerPlay.h"
 
+#include <bit>
+
 #include "engine/CardRules.h"
 
 namespace belote {
@@ -17,13 +19,13 @@ CodeSet HeldCodes(const TableState& s, int seat) {
 
 int SlotOfCode(const TableState& s, int seat, int code) {
   if (code == 0) return 0;
-  int found = 0;
-  // From the last slot up, so that the first slot wins should a code ever
-  // stand twice.
-  for (int slot = 8; slot >= 1; --slot) {
-    if (s.SlotCard[seat][slot] == code) found = slot;
+  // Every slot is compared, none skipped: where the card stands is anybody's
+  // guess, and a loop that stopped there would be guessed wrong.
+  unsigned matches = 0;
+  for (int slot = 1; slot <= 8; ++slot) {
+    matches |= unsigned{s.SlotCard[seat][slot] == code} << slot;
   }
-  return found;
+  return matches == 0 ? 0 : std::countr_zero(matches);
 }
 
 ComputerChoice AnyCard(const TableState& s, int seat) {
