@@ -43,13 +43,16 @@ std::uint32_t ScrambledSeed(std::int64_t seconds) {
 // marks, or 0 when some number is not a card or stands twice.
 std::uint32_t MarkDistinctCards(const int* first, const int* last) {
   std::uint32_t marked = 0;
-  bool distinct = true;
+  bool allCards = true;
+  bool repeated = false;
   for (const int* p = first; p != last; ++p) {
-    const std::uint32_t bit = *p >= 1 && *p <= 32 ? std::uint32_t{1} << (*p - 1) : 0;
-    distinct &= bit != 0 && (marked & bit) == 0;
+    const unsigned bitNo = static_cast<unsigned>(*p) - 1;  // not a card: 32 or more
+    const std::uint32_t bit = std::uint32_t{1} << (bitNo & 31);
+    allCards &= bitNo < 32;
+    repeated |= (marked & bit) != 0;
     marked |= bit;
   }
-  return distinct ? marked : 0;
+  return allCards && !repeated ? marked : 0;
 }
 
 // Card numbers into rising order.
