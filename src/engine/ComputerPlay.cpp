@@ -6,17 +6,6 @@
 
 namespace belote {
 
-CodeSet HeldCodes(const TableState& s, int seat) {
-  CodeSet held = 0;
-  for (int slot = 1; slot <= 8; ++slot) {
-    const int code = s.SlotCard[seat][slot];
-    // Empty slots (code 0) add nothing; no test, since which slots are empty
-    // changes at every trick and a test would be guessed wrong.
-    if (code >= 0 && code <= 32) held |= CodeSet(std::uint64_t{1} << code >> 1);
-  }
-  return held;
-}
-
 int SlotOfCode(const TableState& s, int seat, int code) {
   if (code == 0) return 0;
   // Every slot is compared, none skipped: where the card stands is anybody's

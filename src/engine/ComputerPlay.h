@@ -3,9 +3,7 @@
 // every player has seen played.
 #pragma once
 
-#include <bit>
-#include <cstdint>
-
+#include "model/CodeSet.h"
 #include "model/TableState.h"
 
 namespace belote {
@@ -32,40 +30,6 @@ inline ComputerChoice ChooseComputerCard(TableState& s, int seat) {
     return AnyCard(s, seat);
   return choice;
 }
-
-// The cards of a hand as a set of codes, one bit per code (bit c - 1 for
-// code c). The rules keep asking the hand the same kind of question, "my
-// lowest trump", "my cards of the led suit under the king", and a set
-// answers each at once instead of a walk through the eight slots.
-using CodeSet = std::uint32_t;
-
-// Codes lo..hi; empty when lo > hi. lo 1..33, hi 0..32.
-constexpr CodeSet Codes(int lo, int hi) {
-  const std::uint64_t upToHi = (std::uint64_t{1} << hi) - 1;
-  return static_cast<CodeSet>(upToHi >> (lo - 1) << (lo - 1));
-}
-constexpr CodeSet kTrumpCodes = Codes(25, 32);
-constexpr CodeSet kPlainCodes = Codes(1, 24);
-
-// The eight codes of the suit of `code`; none for a code outside 1..32.
-constexpr CodeSet SuitCodes(int code) {
-  if (code < 1 || code > 32) return 0;
-  const int base = (code - 1) / 8 * 8;
-  return Codes(base + 1, base + 8);
-}
-
-constexpr bool Holds(CodeSet set, int code) {
-  return code >= 1 && code <= 32 && (set >> (code - 1) & 1) != 0;
-}
-
-// The lowest code of a set, 0 when it is empty. A hand is sorted by falling
-// code, so this is the card met first when the slots are scanned from 8 down.
-constexpr int LowestCode(CodeSet set) {
-  return set == 0 ? 0 : std::countr_zero(set) + 1;
-}
-
-// The codes in the seat's hand.
-CodeSet HeldCodes(const TableState& s, int seat);
 
 // The slot holding `code` in the seat's hand, 0 when `code` is 0 or not held.
 int SlotOfCode(const TableState& s, int seat, int code);
