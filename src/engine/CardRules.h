@@ -25,7 +25,8 @@ bool IsLegalHumanCard(const TableState& s, int slot);
 inline void RecordPlayedCard(TableState& s, int code) {
   if (code < 1 || code > 32) return;
   s.Played[code] = 1;
-  if (IsTrump(code)) ++s.TrumpsPlayed;
+  // Counted without a branch: whether a card is a trump is anybody's guess.
+  s.TrumpsPlayed += IsTrump(code) ? 1 : 0;
 }
 
 }  // namespace belote
