@@ -71,12 +71,11 @@ ComputerChoice FollowPlainWinning(TableState& s, int seat, CodeSet held) {
   const int base = BlockOf(best) * 8;  // the led suit is base+1 (seven) .. base+8 (ace)
   const CodeSet ledSuit = SuitCodes(best);
 
-  // Beat it only with a card nobody can beat any more: the ace, or a card
-  // whose every higher card of the suit has been played.
+  // Beat it only with a card nobody can beat any more: the master card of
+  // the suit (the ace, or a card whose every higher card has been played).
   if ((held & ledSuit & Above(best)) != 0) {
-    for (int code = base + 8; code > best; --code) {
-      if (Holds(held, code) && AllPlayedAbove(s, code, base + 8)) return Play(s, seat, code, true);
-    }
+    const int master = MasterOfSuit(s, best);
+    if (master > best && Holds(held, master)) return Play(s, seat, master, true);
   }
 
   // Otherwise follow as low as possible under the winning card.

@@ -52,14 +52,18 @@ int LowTrumpCode(const TableState& s, int seat, CodeSet held) {
   return LowestCode(held & kTrumpCodes);
 }
 
-// The first card that no unplayed card of its suit can beat: all aces first,
-// then all tens, and so on down to the sevens.
+// The seat's master plain cards, the cards no unplayed card of their suit
+// can beat: all aces first, then all tens, and so on down to the sevens; at
+// equal rank the suits go in the order of kPlainBases, highest block first.
 int MasterPlainCode(const TableState& s, CodeSet held) {
+  CodeSet masters = 0;
+  for (const int base : kPlainBases) masters |= CodeBit(MasterOfSuit(s, base + 1));
+  masters &= held;
+  if (masters == 0) return 0;
+  // The three plain cards of one rank, one in each suit.
+  constexpr CodeSet kSevens = CodeBit(1) | CodeBit(9) | CodeBit(17);
   for (int strength = 8; strength >= 1; --strength) {
-    for (const int base : kPlainBases) {
-      const int code = base + strength;
-      if (Holds(held, code) && AllPlayedAbove(s, code, base + 8)) return code;
-    }
+    if (const int code = HighestCode(masters & kSevens << (strength - 1))) return code;
   }
   return 0;
 }

@@ -34,13 +34,15 @@ inline ComputerChoice ChooseComputerCard(TableState& s, int seat) {
 // The slot holding `code` in the seat's hand, 0 when `code` is 0 or not held.
 int SlotOfCode(const TableState& s, int seat, int code);
 
-// True when every card of the suit above `code`, up to the suit's top code
-// `top`, has been played: nobody can beat `code` in its suit any more.
-inline bool AllPlayedAbove(const TableState& s, int code, int top) {
-  for (int above = code + 1; above <= top; ++above) {
-    if (s.Played[above] != 1) return false;
+// The master card of the suit of `code` (1..32): its highest card not yet
+// played, which nobody can beat in that suit any more. 0 when all eight are
+// played.
+inline int MasterOfSuit(const TableState& s, int code) {
+  const int base = (code - 1) / 8 * 8;
+  for (int card = base + 8; card > base; --card) {
+    if (s.Played[card] != 1) return card;
   }
-  return true;
+  return 0;
 }
 
 // Each code of the list in turn: the first one held, 0 when none is.

@@ -29,6 +29,11 @@ constexpr CodeSet SuitCodes(int code) {
   return Codes(base + 1, base + 8);
 }
 
+// The set of the one code, or no code for a number that is not a card.
+constexpr CodeSet CodeBit(int code) {
+  return code >= 1 && code <= 32 ? CodeSet{1} << (code - 1) : 0;
+}
+
 constexpr bool Holds(CodeSet set, int code) {
   return code >= 1 && code <= 32 && (set >> (code - 1) & 1) != 0;
 }
@@ -37,6 +42,11 @@ constexpr bool Holds(CodeSet set, int code) {
 // code, so this is the card met first when the slots are scanned from 8 down.
 constexpr int LowestCode(CodeSet set) {
   return set == 0 ? 0 : std::countr_zero(set) + 1;
+}
+
+// The highest code of a set, 0 when it is empty.
+constexpr int HighestCode(CodeSet set) {
+  return set == 0 ? 0 : 32 - std::countl_zero(set);
 }
 
 // The codes in the seat's hand.

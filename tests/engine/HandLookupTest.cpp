@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Announcements.h"
+#include "engine/CardRules.h"
 #include "engine/ComputerPlay.h"
 #include "engine/Deal.h"
 #include "engine/FakeTable.h"
@@ -87,6 +88,20 @@ TEST(HandLookup, CodeSetsFindEveryCardAndNothingElse) {
   EXPECT_EQ(Codes(1, 32), ~CodeSet{0});
   EXPECT_EQ(SuitCodes(0), 0u);
   EXPECT_EQ(SuitCodes(33), 0u);
+  EXPECT_EQ(CodeBit(0), 0u);
+  EXPECT_EQ(CodeBit(33), 0u);
+  EXPECT_EQ(HighestCode(held & kPlainCodes), 20);
+  EXPECT_EQ(HighestCode(0), 0);
+}
+
+TEST(HandLookup, MasterCardIsTheHighestOfItsSuitNotYetPlayed) {
+  TableState s;
+  EXPECT_EQ(MasterOfSuit(s, 3), 8);  // nothing played: the ace
+  for (const int code : {24, 23, 21}) RecordPlayedCard(s, code);
+  EXPECT_EQ(MasterOfSuit(s, 17), 22);  // ace and ten gone: the king, whatever else went
+  for (int code = 9; code <= 16; ++code) RecordPlayedCard(s, code);
+  EXPECT_EQ(MasterOfSuit(s, 12), 0);  // all eight gone
+  EXPECT_EQ(MasterOfSuit(s, 32), 32);
 }
 
 TEST(HandLookup, PictureNamesFollowTheirNumbers) {
