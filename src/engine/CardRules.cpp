@@ -18,6 +18,12 @@ bool IsLegalHumanCard(const TableState& s, int slot) {
   const int c = s.SlotCard[1][slot];
   const int led = s.LedCard;
   const int high = s.HighCard;
+
+  // Leading, anything goes (an emptied slot then plays nothing), and a card
+  // of the led plain suit is always right; every other answer depends on
+  // what else the hand holds.
+  if (led == 0) return true;
+  if (!IsTrump(led) && SameSuit(c, led)) return true;
   const CodeSet held = HeldCodes(s, 1);
   const bool holdsTrump = (held & kTrumpCodes) != 0;
 
@@ -28,7 +34,6 @@ bool IsLegalHumanCard(const TableState& s, int slot) {
     if (led >= 17 && led <= 24 && (held & SuitCodes(led)) != 0) return false;
     return true;
   }
-  if (led == 0) return true;  // the human leads
 
   if (IsTrump(led)) {
     if (!IsTrump(c)) return !holdsTrump;
@@ -38,7 +43,6 @@ bool IsLegalHumanCard(const TableState& s, int slot) {
     return true;
   }
 
-  if (SameSuit(c, led)) return true;
   if ((held & SuitCodes(led)) != 0) return false;
   if (IsTrump(c)) {
     if (IsTrump(high) && c < high) return (held & TrumpsAbove(high)) == 0;
