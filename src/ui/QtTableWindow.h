@@ -28,11 +28,6 @@ class QtTableWindow : public TableWindow {
   QtTableWindow(const QtTableWindow&) = delete;
   QtTableWindow& operator=(const QtTableWindow&) = delete;
 
-  void SetText(Control c, std::string_view text) override;
-  void LoadPicture(Control image, std::string_view file) override;
-  void CopyPicture(Control from, Control to) override;
-  void SetImageLeft(Control image, int left) override;
-  void SetImageTop(Control image, int top) override;
   void StartAnimationTimer() override;
   void Pause() override;
   int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
@@ -63,6 +58,13 @@ class QtTableWindow : public TableWindow {
 
   // Pictures are read from disk once and shared by every image showing them.
   static QPixmap Picture(const QString& file);
+
+ protected:
+  void ShowText(Control c, std::string_view text) override;
+  void ShowPicture(Control image, std::string_view file) override;
+  void ShowCopiedPicture(Control from, Control to) override;
+  void MoveImageLeft(Control image, int left) override;
+  void MoveImageTop(Control image, int top) override;
 
  private:
   void FinishQuit();

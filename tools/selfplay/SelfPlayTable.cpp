@@ -30,10 +30,9 @@ void TableTexts::StartDeal() {
 }
 
 SelfPlayTable::SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts)
-    : s_(s), human_(human), keepTexts_(keepTexts) {}
+    : HeadlessTable(keepTexts), s_(s), human_(human), keepTexts_(keepTexts) {}
 
-void SelfPlayTable::SetText(Control c, std::string_view text) {
-  if (!keepTexts_) return;
+void SelfPlayTable::ShowText(Control c, std::string_view text) {
   switch (c) {
     case Control::ET4:
     case Control::ET5:

@@ -37,11 +37,13 @@ class SelfPlayTable : public HeadlessTable {
   // Ends the run: the engine stops at its next wait.
   void Stop() { closing_ = true; }
 
-  void SetText(Control c, std::string_view text) override;
   int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
   void RunSuitChooser() override;
   void Quit() override { closing_ = true; }
   bool Closing() const override { return closing_; }
+
+ protected:
+  void ShowText(Control c, std::string_view text) override;
 
  private:
   TableState& s_;
