@@ -5,12 +5,12 @@ namespace belote {
 CodeSet HeldCodes(const TableState& s, int seat) {
   CodeSet held = 0;
   for (int slot = 1; slot <= 8; ++slot) {
-    const int code = s.SlotCard[seat][slot];
-    // Bit `code` shifted down one place: an empty slot (code 0) adds nothing
-    // without a test of its own, which would be guessed wrong as the slots
-    // empty trick by trick. The range test only keeps out a number that is
-    // not a card, and always goes the same way.
-    if (code >= 0 && code <= 32) held |= CodeSet(std::uint64_t{1} << code >> 1);
+    // Bit `code` of a 64-bit word shifted down one place is the card's bit,
+    // and nothing for an empty slot (code 0): no test at all, since which
+    // slots are empty changes trick by trick and a test would be guessed
+    // wrong. Codes never pass 32; the mask only keeps the shift defined.
+    const int code = s.SlotCard[seat][slot] & 63;
+    held |= static_cast<CodeSet>(std::uint64_t{1} << code >> 1);
   }
   return held;
 }
