@@ -2,6 +2,11 @@
 // announcements, and whole deals on a table that shows nothing.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
 #include "engine/Announcements.h"
 #include "engine/Bidding.h"
 #include "engine/ComputerPlay.h"
@@ -33,10 +38,11 @@ class QuietTable : public HeadlessTable {
 
 class CountingClock : public SecondsClock {
  public:
+  explicit CountingClock(std::int64_t start = 1700000000) : t_(start) {}
   std::int64_t Now() override { return ++t_; }
 
  private:
-  std::int64_t t_ = 1700000000;
+  std::int64_t t_;
 };
 
 class DealCounter : public PlayObserver {
@@ -53,7 +59,7 @@ struct DealtTable {
   CountingClock clock;
   Game g{s, w, clock};
 
-  explicit DealtTable(bool sorted) {
+  explicit DealtTable(bool sorted, std::int64_t second = 1700000000) : clock(second) {
     Shuffle(g);
     ShowFirstFive(s, w);
     CountTurnedSuit(s);
@@ -65,12 +71,26 @@ struct DealtTable {
   }
 };
 
+// Many different deals, taken in turn: asked about one hand over and over,
+// the machine would learn every turn the choice takes, which no game allows.
+std::vector<std::unique_ptr<DealtTable>> ManyDeals(int count) {
+  std::vector<std::unique_ptr<DealtTable>> deals;
+  for (int n = 0; n < count; ++n)
+    deals.push_back(std::make_unique<DealtTable>(true, 1700000000 + n));
+  return deals;
+}
+constexpr int kDeals = 1024;
+
 void BM_ChooseComputerCardLead(benchmark::State& state) {
-  DealtTable table(true);
-  TableState& s = table.s;
-  s.TrickPos = 1;
-  s.TrickNo = 1;
+  auto deals = ManyDeals(kDeals);
+  for (auto& d : deals) {
+    d->s.TrickPos = 1;
+    d->s.TrickNo = 1;
+  }
+  std::size_t next = 0;
   for (auto _ : state) {
+    TableState& s = deals[next]->s;
+    next = (next + 1) % deals.size();
     for (int seat = 2; seat <= 4; ++seat) benchmark::DoNotOptimize(ChooseComputerCard(s, seat));
   }
   state.SetItemsProcessed(state.iterations() * 3);
@@ -78,13 +98,17 @@ void BM_ChooseComputerCardLead(benchmark::State& state) {
 BENCHMARK(BM_ChooseComputerCardLead);
 
 void BM_ChooseComputerCardFollow(benchmark::State& state) {
-  DealtTable table(true);
-  TableState& s = table.s;
-  // Seat 1 has led its lowest plain card; the others follow.
-  s.TrickPos = 2;
-  s.TrickNo = 1;
-  s.BestCard = s.SlotCard[1][8];
+  auto deals = ManyDeals(kDeals);
+  // Seat 1 has led its lowest card; the others follow.
+  for (auto& d : deals) {
+    d->s.TrickPos = 2;
+    d->s.TrickNo = 1;
+    d->s.BestCard = d->s.SlotCard[1][8];
+  }
+  std::size_t next = 0;
   for (auto _ : state) {
+    TableState& s = deals[next]->s;
+    next = (next + 1) % deals.size();
     for (int seat = 2; seat <= 4; ++seat) {
       s.LedBest = 0;
       benchmark::DoNotOptimize(ChooseComputerCard(s, seat));
