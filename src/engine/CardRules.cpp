@@ -5,15 +5,6 @@
 
 namespace belote {
 
-namespace {
-
-// Trumps above `code`.
-CodeSet TrumpsAbove(int code) {
-  return kTrumpCodes & Codes(code + 1, 32);
-}
-
-}  // namespace
-
 bool IsLegalHumanCard(const TableState& s, int slot) {
   const int c = s.SlotCard[1][slot];
   const int led = s.LedCard;
@@ -38,14 +29,14 @@ bool IsLegalHumanCard(const TableState& s, int slot) {
   if (IsTrump(led)) {
     if (!IsTrump(c)) return !holdsTrump;
     if (c > high) return true;
-    if ((held & TrumpsAbove(high)) != 0) return false;
-    if (c < led && (held & TrumpsAbove(led)) != 0) return false;
+    if ((held & kTrumpCodes & Above(high)) != 0) return false;
+    if (c < led && (held & kTrumpCodes & Above(led)) != 0) return false;
     return true;
   }
 
   if ((held & SuitCodes(led)) != 0) return false;
   if (IsTrump(c)) {
-    if (IsTrump(high) && c < high) return (held & TrumpsAbove(high)) == 0;
+    if (IsTrump(high) && c < high) return (held & kTrumpCodes & Above(high)) == 0;
     return true;
   }
   return !holdsTrump;

@@ -18,7 +18,7 @@ CodeSet PlainCardsWorth(int points) {
   for (int rank = kAce; rank <= kSeven; ++rank) {
     if (kRanks[rank].plainPoints != points) continue;
     const int strength = kRanks[rank].plainStrength;
-    for (const int base : {0, 8, 16}) cards |= Codes(base + strength, base + strength);
+    for (const int base : {0, 8, 16}) cards |= CodeBit(base + strength);
   }
   return cards;
 }
@@ -42,14 +42,6 @@ int DiscardCode(CodeSet held) {
 // What a rule found: the card's slot and whether it wins the trick.
 ComputerChoice Play(const TableState& s, int seat, int code, bool takesLead) {
   return {SlotOfCode(s, seat, code), takesLead};
-}
-
-// Codes above and below `code` (any suit; the callers keep to one).
-constexpr CodeSet Above(int code) {
-  return Codes(code + 1, 32);
-}
-constexpr CodeSet Below(int code) {
-  return Codes(1, code - 1);
 }
 
 // A trump is winning: beat it with the smallest trump that can, else play

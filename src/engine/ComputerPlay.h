@@ -38,7 +38,7 @@ int SlotOfCode(const TableState& s, int seat, int code);
 // played, which nobody can beat in that suit any more. 0 when all eight are
 // played.
 inline int MasterOfSuit(const TableState& s, int code) {
-  const int base = (code - 1) / 8 * 8;
+  const int base = BlockOf(code) * 8;
   for (int card = base + 8; card > base; --card) {
     if (s.Played[card] != 1) return card;
   }

@@ -187,8 +187,8 @@ void SortHands(TableState& s, TableWindow& w) {
   for (int seat = 1; seat <= 4; ++seat) {
     // Falling codes. Cards move with their points; pictures and sequence
     // keys stay behind.
-    const int* card = s.SlotCard[seat];
-    SortFallingWithPoints(&s.SlotCard[seat][1], &s.SlotPoints[seat][1], 8);
+    int* card = s.SlotCard[seat];
+    SortFallingWithPoints(card + 1, s.SlotPoints[seat] + 1, 8);
     s.TrumpCount[seat] = 0;
     for (int slot = 1; slot <= 8; ++slot) {
       if (card[slot] > 24) ++s.TrumpCount[seat];

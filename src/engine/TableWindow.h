@@ -115,6 +115,8 @@ class TableWindow {
   void SetImageTop(Control image, int top) {
     if (showsPictures_) MoveImageTop(image, top);
   }
+  // Whether the texts written reach the table at all.
+  bool ShowsTexts() const { return showsTexts_; }
 
   // Start the 10 ms card-glide timer.
   virtual void StartAnimationTimer() = 0;

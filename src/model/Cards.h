@@ -67,7 +67,7 @@ inline bool IsTrump(int code) {
   return code >= 25;
 }
 // Block of eight a code belongs to: 0 = 1..8, 1 = 9..16, 2 = 17..24, 3 = trumps.
-inline int BlockOf(int code) {
+constexpr int BlockOf(int code) {
   return (code - 1) / 8;
 }
 inline bool SameSuit(int a, int b) {

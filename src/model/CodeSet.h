@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "model/Cards.h"
 #include "model/TableState.h"
 
 namespace belote {
@@ -25,8 +26,17 @@ constexpr CodeSet kPlainCodes = Codes(1, 24);
 // The eight codes of the suit of `code`; none for a code outside 1..32.
 constexpr CodeSet SuitCodes(int code) {
   if (code < 1 || code > 32) return 0;
-  const int base = (code - 1) / 8 * 8;
+  const int base = BlockOf(code) * 8;
   return Codes(base + 1, base + 8);
+}
+
+// Codes above and below `code` (1..32), in every suit; callers keep to one
+// suit by taking these with a suit's codes.
+constexpr CodeSet Above(int code) {
+  return Codes(code + 1, 32);
+}
+constexpr CodeSet Below(int code) {
+  return Codes(1, code - 1);
 }
 
 // The set of the one code, or no code for a number that is not a card.

@@ -30,7 +30,7 @@ void TableTexts::StartDeal() {
 }
 
 SelfPlayTable::SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts)
-    : HeadlessTable(keepTexts), s_(s), human_(human), keepTexts_(keepTexts) {}
+    : HeadlessTable(keepTexts), s_(s), human_(human) {}
 
 void SelfPlayTable::ShowText(Control c, std::string_view text) {
   switch (c) {
@@ -74,7 +74,7 @@ int SelfPlayTable::MessageBox(const std::string& text, Buttons buttons, std::opt
 void SelfPlayTable::RunSuitChooser() {
   for (int n = 0; n < kMaxChooserPresses; ++n) {
     const int x = human_.PressSuitChooser(s_, n);
-    if (keepTexts_) texts_.presses.push_back(x);
+    if (ShowsTexts()) texts_.presses.push_back(x);
     if (SuitChooserPress(s_, *this, x)) return;
   }
   throw std::runtime_error("the suit chooser did not close after " +

@@ -1,7 +1,7 @@
 // The card table as the self-play runner sees it: no window, no waits, every
 // box confirmed, the human's questions passed to the seat that plays for him.
 // When a transcript is asked for it keeps the few texts the transcript needs;
-// otherwise every write is dropped on the floor.
+// otherwise no text is handed to it at all.
 #pragma once
 
 #include <cstdint>
@@ -48,7 +48,6 @@ class SelfPlayTable : public HeadlessTable {
  private:
   TableState& s_;
   HumanSeat& human_;
-  bool keepTexts_;
   bool closing_ = false;
   TableTexts texts_;
 };
