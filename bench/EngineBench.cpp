@@ -22,7 +22,7 @@ namespace {
 class QuietTable : public HeadlessTable {
  public:
   explicit QuietTable(TableState& s) : s_(s) {}
-  int MessageBox(const std::string&, Buttons, std::optional<ScreenPos>) override {
+  int MessageBox(Box, const std::string&, Buttons, std::optional<ScreenPos>) override {
     return kAnswerYes;
   }
   void RunSuitChooser() override {

@@ -99,8 +99,9 @@ void FirstBidRound(Game& g) {
     bool took = false;
     if (seat == 1) {
       if (s.SoundOn == 1) w.PlaySound("So/V.Wav");
-      s.DialogResult = ShowBox(g, FirstLetters(s.HumanName, 8) + " Tu la prends cette carte?",
-                               Buttons::OuiNon, ScreenPos{310, 450});
+      s.DialogResult =
+          ShowBox(g, Box::TakeQuestion, FirstLetters(s.HumanName, 8) + " Tu la prends cette carte?",
+                  Buttons::OuiNon, ScreenPos{310, 450});
       if (s.DialogResult == kAnswerYes) {
         Speak(g, 1, 1, "Je prends", s.TrumpSuit);
         took = true;

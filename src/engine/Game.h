@@ -62,9 +62,9 @@ inline void OnePause(Game& g) {
 }
 
 // A message box whose answer the caller needs; same stop rule as OnePause.
-inline int ShowBox(Game& g, const std::string& text, Buttons buttons,
+inline int ShowBox(Game& g, Box box, const std::string& text, Buttons buttons,
                    std::optional<ScreenPos> pos = std::nullopt) {
-  const int answer = g.w.MessageBox(text, buttons, pos);
+  const int answer = g.w.MessageBox(box, text, buttons, pos);
   if (g.w.Closing()) throw ProgramEnds{};
   return answer;
 }

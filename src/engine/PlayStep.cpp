@@ -187,14 +187,15 @@ void DealNewHand(Game& g) {
     const bool redeal = s.Taker == 0;
     Notify(g, [&](PlayObserver& o) { o.BiddingOver(redeal); });
     if (!redeal) break;
-    ShowBox(g, "TOUT LE MONDE PASSE AU 2eme TOUR.\n ON REDONNE DES CARTES!", Buttons::Oui,
-            ScreenPos{345, 450});
+    ShowBox(g, Box::Redeal, "TOUT LE MONDE PASSE AU 2eme TOUR.\n ON REDONNE DES CARTES!",
+            Buttons::Oui, ScreenPos{345, 450});
     EmptyBidLabels(w, "");
   }
 
   GiveTurnedCard(s, s.Taker);
   if (s.Taker >= 2) {
-    ShowBox(g, TakerMessage(s.Taker, s.TrumpSuit), Buttons::Oui, ScreenPos{345, 450});
+    ShowBox(g, Box::TakerAnnounced, TakerMessage(s.Taker, s.TrumpSuit), Buttons::Oui,
+            ScreenPos{345, 450});
   }
   EmptyBidLabels(w, " ");
 

@@ -170,7 +170,7 @@ void CloseTrick(Game& g) {
   // Asked after every trick: the words are made once rather than eight
   // times a deal (they are too long to be kept without the heap).
   static const std::string kConfirmTrick = "Validez cette main";
-  ShowBox(g, kConfirmTrick, Buttons::Oui, ScreenPos{345, 450});
+  ShowBox(g, Box::ConfirmTrick, kConfirmTrick, Buttons::Oui, ScreenPos{345, 450});
 
   s.HighCard = 0;
   s.LedCard = 0;
@@ -240,7 +240,8 @@ void EndDeal(Game& g) {
   g.w.SetText(Control::ET14, TextLine("LE JOUEUR ") << s.GameWinner << " EST LE MEILLEUR");
   for (int seat = 1; seat <= 4; ++seat) s.GameScore[seat] = 0;
   if (s.SoundOn == 1) g.w.PlaySound("So/E.wav");
-  s.DialogResult = ShowBox(g, " On s'en fait une autre ?->", Buttons::Confirmation);
+  s.DialogResult =
+      ShowBox(g, Box::AnotherGame, " On s'en fait une autre ?->", Buttons::Confirmation);
   if (s.DialogResult == kAnswerNo) {
     s.SoundOn = 0;
     g.w.Quit();

@@ -87,6 +87,16 @@ enum class Buttons {
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
 
+// Which of the game's boxes is up, so that a table can tell them apart
+// without reading their words.
+enum class Box {
+  TakeQuestion,    // first round: does the human take the turned-up card?
+  Redeal,          // everybody passed twice: the cards are dealt again
+  TakerAnnounced,  // a computer seat has taken
+  ConfirmTrick,    // "Validez cette main" after every trick
+  AnotherGame,     // the game is won: another one?
+};
+
 // Top-left corner of a box on the screen; none means centred.
 struct ScreenPos {
   int x;
@@ -123,7 +133,7 @@ class TableWindow {
   // One modal wait of 500 ms; the table repaints and glides go on.
   virtual void Pause() = 0;
   // A modal message box; returns 6, 7 or another value.
-  virtual int MessageBox(const std::string& text, Buttons buttons,
+  virtual int MessageBox(Box box, const std::string& text, Buttons buttons,
                          std::optional<ScreenPos> pos) = 0;
   // Run the modal suit chooser until a press closes it (see SuitChooserPress).
   virtual void RunSuitChooser() = 0;

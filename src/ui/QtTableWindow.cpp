@@ -107,7 +107,7 @@ void QtTableWindow::Pause() {
   pause.exec();
 }
 
-int QtTableWindow::MessageBox(const std::string& text, Buttons buttons,
+int QtTableWindow::MessageBox(Box, const std::string& text, Buttons buttons,
                               std::optional<ScreenPos> pos) {
   if (closing_) return kAnswerClosed;
   return ShowTableMessage(&form_, text, buttons, pos);

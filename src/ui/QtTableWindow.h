@@ -30,7 +30,8 @@ class QtTableWindow : public TableWindow {
 
   void StartAnimationTimer() override;
   void Pause() override;
-  int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
+  int MessageBox(Box box, const std::string& text, Buttons buttons,
+                 std::optional<ScreenPos> pos) override;
   void RunSuitChooser() override;
   void PlaySound(const std::string& file) override;
   void Quit() override;

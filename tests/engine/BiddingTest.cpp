@@ -99,6 +99,7 @@ TEST(FirstRound, HumanTakingStopsTheBidding) {
   EXPECT_EQ(t.w.text[Control::ET1], "NOUVEAU PRENEUR = 1");
   ASSERT_EQ(t.w.sounds, (std::vector<std::string>{"So/V.Wav"}));
   ASSERT_EQ(t.w.boxes.size(), 1u);
+  EXPECT_EQ(t.w.boxes[0].kind, Box::TakeQuestion);
   EXPECT_EQ(t.w.boxes[0].text, "PAULO Tu la prends cette carte?");
   EXPECT_EQ(t.w.boxes[0].buttons, Buttons::OuiNon);
   EXPECT_EQ(t.w.boxes[0].x, 310);

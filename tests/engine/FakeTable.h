@@ -18,6 +18,7 @@
 namespace belote {
 
 struct BoxCall {
+  Box kind;
   std::string text;
   Buttons buttons;
   bool positioned;
@@ -95,8 +96,9 @@ class FakeTable : public TableWindow {
     ++pauses;
     log.push_back("Pause");
   }
-  int MessageBox(const std::string& t, Buttons buttons, std::optional<ScreenPos> pos) override {
-    boxes.push_back({t, buttons, pos.has_value(), pos ? pos->x : 0, pos ? pos->y : 0});
+  int MessageBox(Box box, const std::string& t, Buttons buttons,
+                 std::optional<ScreenPos> pos) override {
+    boxes.push_back({box, t, buttons, pos.has_value(), pos ? pos->x : 0, pos ? pos->y : 0});
     log.push_back("MessageBox " + t);
     if (answerFor) return answerFor(t);
     if (boxAnswers.empty()) return kAnswerYes;

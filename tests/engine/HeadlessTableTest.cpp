@@ -19,7 +19,7 @@ class CountingHeadlessTable : public HeadlessTable {
   std::vector<std::string> texts;
   int picturesAndMoves = 0;
 
-  int MessageBox(const std::string&, Buttons, std::optional<ScreenPos>) override {
+  int MessageBox(Box, const std::string&, Buttons, std::optional<ScreenPos>) override {
     return kAnswerYes;
   }
   void RunSuitChooser() override {}

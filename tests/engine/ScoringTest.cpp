@@ -100,6 +100,7 @@ TEST_F(ScoringTest, CloseTrickCreditsTheHolderAndClearsTheTable) {
 
   EXPECT_EQ(w.text[Control::ET21], " 3 : Total = 37");
   ASSERT_EQ(w.boxes.size(), 1u);
+  EXPECT_EQ(w.boxes[0].kind, Box::ConfirmTrick);
   EXPECT_EQ(w.boxes[0].text, "Validez cette main");
   EXPECT_EQ(w.boxes[0].buttons, Buttons::Oui);
   EXPECT_TRUE(w.boxes[0].positioned);

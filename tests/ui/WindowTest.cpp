@@ -21,7 +21,7 @@ using namespace belote;
 
 namespace {
 
-struct Box {
+struct ShownBox {
   std::string text;
   Buttons buttons;
 };
@@ -63,7 +63,7 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::vector<Box> boxes_;
+  std::vector<ShownBox> boxes_;
   std::vector<std::string> sounds_;
   // Answer given to each box; "&Oui" unless a test says otherwise.
   std::function<int(const std::string&)> answer_;
@@ -423,7 +423,7 @@ class WindowTest : public QObject {
     QCOMPARE(s.AnimationOn, 0);
     QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
     std::vector<std::string> texts;
-    for (const Box& b : boxes_) {
+    for (const ShownBox& b : boxes_) {
       texts.push_back(b.text);
       QCOMPARE(b.buttons, Buttons::Oui);
     }

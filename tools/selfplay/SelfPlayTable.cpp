@@ -9,14 +9,6 @@ namespace belote::selfplay {
 
 namespace {
 
-// The end of the question the human is asked in the first bidding round.
-const std::string kTakeQuestion = " Tu la prends cette carte?";
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // A chooser that never closes would hang the run; no sane sequence of
 // presses needs this many.
 constexpr int kMaxChooserPresses = 1000;
@@ -63,10 +55,8 @@ void SelfPlayTable::ShowText(Control c, std::string_view text) {
   }
 }
 
-int SelfPlayTable::MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos>) {
-  if (buttons == Buttons::OuiNon && EndsWith(text, kTakeQuestion)) {
-    return human_.AnswerTakeQuestion(s_);
-  }
+int SelfPlayTable::MessageBox(Box box, const std::string&, Buttons, std::optional<ScreenPos>) {
+  if (box == Box::TakeQuestion) return human_.AnswerTakeQuestion(s_);
   // Tricks confirmed, takers acknowledged, and always another game.
   return kAnswerYes;
 }

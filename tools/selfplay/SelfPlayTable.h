@@ -37,7 +37,8 @@ class SelfPlayTable : public HeadlessTable {
   // Ends the run: the engine stops at its next wait.
   void Stop() { closing_ = true; }
 
-  int MessageBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos) override;
+  int MessageBox(Box box, const std::string& text, Buttons buttons,
+                 std::optional<ScreenPos> pos) override;
   void RunSuitChooser() override;
   void Quit() override { closing_ = true; }
   bool Closing() const override { return closing_; }
