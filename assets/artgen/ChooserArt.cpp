@@ -41,7 +41,7 @@ QList<QRgb> Palette16() {
 }
 
 // A tile inside its band with a margin on each side, with a drop shadow.
-QRectF TileRect(const Band& band, double top, double bottom) {
+QRectF TileRect(const belote::ChooserBand& band, double top, double bottom) {
   return QRectF(band.first + 2.0, top, band.last - band.first - 3.0, bottom - top);
 }
 
@@ -95,7 +95,8 @@ void PaintWreath(QPainter& p, QPointF c, double radius) {
   p.drawEllipse(knot, 1.6, 1.6);
 }
 
-void PaintSuitTile(QPainter& p, const Band& band, int suit, double top, double bottom) {
+void PaintSuitTile(QPainter& p, const belote::ChooserBand& band, int suit, double top,
+                   double bottom) {
   const QRectF r = TileRect(band, top, bottom);
   PaintTile(p, r, kTileWhite);
   const QPointF c = r.center() + QPointF(0, -1.5);
@@ -117,12 +118,10 @@ QImage DrawChooser() {
 
   const double top = 4.0;
   const double bottom = 73.0;
-  PaintSuitTile(p, kCoeurBand, 1, top, bottom);
-  PaintSuitTile(p, kCarreauBand, 2, top, bottom);
-  PaintSuitTile(p, kPiqueBand, 3, top, bottom);
-  PaintSuitTile(p, kTrefleBand, 4, top, bottom);
+  for (int suit = 1; suit <= 4; ++suit)
+    PaintSuitTile(p, belote::ChooserBandOf(suit), suit, top, bottom);
 
-  const QRectF pass = TileRect(kPassBand, top, bottom);
+  const QRectF pass = TileRect(belote::kPassBand, top, bottom);
   PaintTile(p, pass, kCyan);
   const double inner = pass.width() - 6.0;
   FillText(p, QStringLiteral("NON,"), Face::SansBold, QRectF(pass.left() + 3, 14, inner, 16), 14.0,

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ChooserBands.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
 
@@ -183,16 +184,8 @@ void SecondBidRound(Game& g) {
 
 bool SuitChooserPress(TableState& s, TableWindow& w, int x) {
   int suit = -1;  // -1: the press fell between the tiles and records nothing
-  if (x >= 0 && x <= 67) {
-    suit = 1;
-  } else if (x >= 68 && x <= 136) {
-    suit = 2;
-  } else if (x >= 139 && x <= 204) {
-    suit = 3;
-  } else if (x >= 205 && x <= 271) {
-    suit = 4;
-  } else if (x >= 275) {
-    suit = 0;
+  for (const ChooserBand& band : kChooserBands) {
+    if (x >= band.first && (x <= band.last || band.suit == 0)) suit = band.suit;
   }
   if (suit >= 1) {
     s.TrumpSuit = suit;

@@ -6,11 +6,13 @@
 #include <QPixmap>
 #include <utility>
 
+#include "engine/ChooserBands.h"
+
 namespace belote {
 
 namespace {
-constexpr int kWidth = 350;
-constexpr int kHeight = 98;
+constexpr int kWidth = kChooserWidth;
+constexpr int kHeight = kChooserHeight;
 const QPoint kCorner(234, 466);
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "GameFolder.h"
+#include "engine/ChooserBands.h"
 
 namespace {
 
@@ -168,14 +169,9 @@ TEST(EmptyPlaces, LookLikeClothNotLikeACard) {
 TEST(Chooser, TilesLieInsideTheirBandsAndTheGapsAreBackground) {
   const QImage chooser = LoadGameImage(QStringLiteral("Im/Choix.Bmp"));
   const QRgb background = chooser.pixel(137, 40);
-  struct BandX {
-    int first;
-    int last;
-  };
   // The window answers a press by its x: a tile that spilled over a band's
   // edge would send a click on it to the neighbouring choice.
-  const BandX bands[5] = {{0, 67}, {68, 136}, {139, 204}, {205, 271}, {275, 349}};
-  for (const BandX& band : bands) {
+  for (const belote::ChooserBand& band : belote::kChooserBands) {
     SCOPED_TRACE(band.first);
     const int mid = (band.first + band.last) / 2;
     EXPECT_NE(chooser.pixel(mid, 10), background);  // the tile is there

@@ -1,6 +1,7 @@
 #include "HumanSeat.h"
 
 #include "engine/CardRules.h"
+#include "engine/ChooserBands.h"
 #include "engine/ComputerPlay.h"
 #include "engine/PlayStep.h"
 
@@ -10,6 +11,12 @@ namespace {
 
 // Mixed into the run's seed so the human's draws do not mirror the shuffle's.
 constexpr std::uint32_t kHumanSalt = 0x48554d41;  // "HUMA"
+
+// Where the computer-ruled human presses the chooser: a suit tile in its
+// middle, the pass tile a little in from its left edge, under its words.
+int PressOn(int suit) {
+  return suit == 0 ? kPassBand.first + 25 : BandMiddle(ChooserBandOf(suit));
+}
 
 }  // namespace
 
@@ -32,11 +39,11 @@ int HumanSeat::PressSuitChooser(const TableState& s, int pressNo) {
   if (mode_ == HumanMode::Random) return std::uniform_int_distribution<int>(0, 400)(rng_);
   // The chooser stays open only after a press on the turned card's suit,
   // which a computer seat never names: pass then.
-  if (pressNo > 0) return kPassPressX;
+  if (pressNo > 0) return PressOn(0);
   for (int suit = 1; suit <= 4; ++suit) {
-    if (s.SuitCount[suit][1] > 2) return kSuitPressX[suit];
+    if (s.SuitCount[suit][1] > 2) return PressOn(suit);
   }
-  return kPassPressX;
+  return PressOn(0);
 }
 
 bool HumanSeat::PlayCard(Game& g) {

@@ -12,11 +12,6 @@ namespace belote::selfplay {
 
 enum class HumanMode { Computer, Random };
 
-// Where a press lands on the suit chooser: inside each suit's band, and on
-// the pass tile.
-constexpr int kSuitPressX[5] = {0, 33, 102, 171, 238};
-constexpr int kPassPressX = 300;
-
 class HumanSeat {
  public:
   // The random player draws from its own generator, seeded from the run's
