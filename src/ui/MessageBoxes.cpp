@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -141,7 +142,7 @@ void SetMessageAnswerer(MessageAnswerer answerer) {
   Answerer() = std::move(answerer);
 }
 
-std::string NotAWholeNumberText(const std::string& fieldText) {
+std::string NotAWholeNumberText(const std::string& fieldText, std::size_t quotedCharacters) {
   // A pasted page of text would make the box wider than the screen: quote
   // the start and the end of a long text around an ellipsis. Cut between
   // characters, never inside one (the text is UTF-8).
@@ -150,9 +151,10 @@ std::string NotAWholeNumberText(const std::string& fieldText) {
     if ((static_cast<unsigned char>(fieldText[i]) & 0xC0) != 0x80) starts.push_back(i);
   }
   std::string quoted = fieldText;
-  if (starts.size() > kQuotedCharacters) {
-    const std::size_t head = (kQuotedCharacters - 1) / 2;
-    const std::size_t tail = kQuotedCharacters - 1 - head;
+  quotedCharacters = std::max<std::size_t>(quotedCharacters, 3);
+  if (starts.size() > quotedCharacters) {
+    const std::size_t head = (quotedCharacters - 1) / 2;
+    const std::size_t tail = quotedCharacters - 1 - head;
     quoted =
         fieldText.substr(0, starts[head]) + "…" + fieldText.substr(starts[starts.size() - tail]);
   }

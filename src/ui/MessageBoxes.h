@@ -32,9 +32,11 @@ using MessageAnswerer = std::function<int(const std::string& text, Buttons)>;
 void SetMessageAnswerer(MessageAnswerer answerer);
 
 // The text shown when a points field does not hold a whole number. It
-// quotes at most kQuotedCharacters characters of the field, so that the box
-// fits on the screen whatever was pasted into it.
+// quotes at most `quoted` characters of the field (kQuotedCharacters unless
+// the screen is too narrow even for those), so that the box fits on the
+// screen whatever was pasted into it.
 inline constexpr std::size_t kQuotedCharacters = 60;
-std::string NotAWholeNumberText(const std::string& fieldText);
+std::string NotAWholeNumberText(const std::string& fieldText,
+                                std::size_t quoted = kQuotedCharacters);
 
 }  // namespace belote

@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMouseEvent>
@@ -796,7 +797,18 @@ bool TForm1::TakePointsFrom(QLineEdit* field) {
   const std::string text = field->text().toStdString();
   const std::optional<int> points = ParseWholeNumber(text);
   if (!points) {
-    ShowTableMessage(this, NotAWholeNumberText(text), Buttons::Ok, std::nullopt);
+    // Sixty of the widest letters still make a box wider than a small
+    // screen: quote fewer of them until the box fits.
+    const QFontMetrics metrics(QApplication::font());
+    const QScreen* screen = this->screen();
+    const int room = screen != nullptr ? screen->availableGeometry().width() - 80 : 720;
+    std::size_t quoted = kQuotedCharacters;
+    std::string message = NotAWholeNumberText(text, quoted);
+    while (quoted > 10 && metrics.horizontalAdvance(QString::fromStdString(message)) > room) {
+      quoted -= 5;
+      message = NotAWholeNumberText(text, quoted);
+    }
+    ShowTableMessage(this, message, Buttons::Ok, std::nullopt);
     return false;
   }
   state_.TargetScore = *points;

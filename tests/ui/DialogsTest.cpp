@@ -423,6 +423,10 @@ void DialogsTest::notAWholeNumberQuotesAShortenedText() {
   QVERIFY(shown.endsWith("FIN.."));
   QCOMPARE(shown.count(QChar(0x2026)), 1);
 
+  // A narrow screen asks for fewer characters.
+  const QString narrow = QString::fromStdString(NotAWholeNumberText(longer, 11));
+  QCOMPARE(narrow, QString("'DEBUT…FIN..' n'est pas une valeur entière correcte"));
+
   // Accented letters are cut between characters, never inside one.
   std::string accented;
   for (int i = 0; i < 5000; ++i) accented += "é";

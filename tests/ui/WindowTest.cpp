@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -468,6 +469,31 @@ class WindowTest : public QObject {
       QCOMPARE(boxes_[0].text, std::string("'") + text + "' n'est pas une valeur entière correcte");
       QCOMPARE(s.TargetScore, 2500);
     }
+  }
+
+  void pastedTextGivesABoxThatFitsOnTheScreen() {
+    auto form = StartedTable();
+    // The real box this time, to measure it.
+    SetMessageAnswerer(nullptr);
+    QRect frame;
+    QString shown;
+    QTimer::singleShot(50, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (box == nullptr) return;
+      frame = box->frameGeometry();
+      shown = box->findChild<QLabel*>("Text")->text();
+      for (QPushButton* b : box->findChildren<QPushButton*>()) b->click();
+    });
+    // The widest letters, far more of them than the screen can show.
+    form->Edit1->setText(QString(5000, 'W'));
+    const QRect screen = form->screen()->availableGeometry();
+    QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("box %1 wide on a screen %2 wide")
+                                                    .arg(frame.width())
+                                                    .arg(screen.width())));
+    QVERIFY(shown.startsWith("'WWW"));
+    QVERIFY(shown.contains(QChar(0x2026)));
+    QVERIFY(shown.endsWith("WWW' n'est pas une valeur entière correcte"));
+    QCOMPARE(form->State().TargetScore, 2500);
   }
 
   void soundAndAnimationSwitches() {
