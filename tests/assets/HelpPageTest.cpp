@@ -114,6 +114,8 @@ TEST(HelpPage, SaysWhatTheGameDoesWherePlayersGetLost) {
            // The sound button right after DACCORD without the sound box.
            "le bouton affiche encore <strong>Oter le Son</strong>",
            "premier clic <em>met</em> le son",
+           // The points arrows go on from the number shown.
+           "Les flèches partent toujours du nombre affiché (750 puis la flèche du haut donne 850)",
            // Keyboard play: the French top row unshifted, arrows, suit chooser.
            "<kbd>&amp;</kbd> <kbd>é</kbd> <kbd>\"</kbd> <kbd>'</kbd> <kbd>(</kbd> <kbd>-</kbd> "
            "<kbd>è</kbd> <kbd>_</kbd>",
