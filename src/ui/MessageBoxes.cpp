@@ -10,7 +10,9 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace belote {
 
@@ -140,8 +142,23 @@ void SetMessageAnswerer(MessageAnswerer answerer) {
   Answerer() = std::move(answerer);
 }
 
-std::string NotAWholeNumberText(const std::string& fieldText) {
-  return "'" + fieldText + "' n'est pas une valeur entière correcte";
+std::string NotAWholeNumberText(const std::string& fieldText, std::size_t quotedCharacters) {
+  // A pasted page of text would make the box wider than the screen: quote
+  // the start and the end of a long text around an ellipsis. Cut between
+  // characters, never inside one (the text is UTF-8).
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < fieldText.size(); ++i) {
+    if ((static_cast<unsigned char>(fieldText[i]) & 0xC0) != 0x80) starts.push_back(i);
+  }
+  std::string quoted = fieldText;
+  quotedCharacters = std::max<std::size_t>(quotedCharacters, 3);
+  if (starts.size() > quotedCharacters) {
+    const std::size_t head = (quotedCharacters - 1) / 2;
+    const std::size_t tail = quotedCharacters - 1 - head;
+    quoted =
+        fieldText.substr(0, starts[head]) + "…" + fieldText.substr(starts[starts.size() - tail]);
+  }
+  return "'" + quoted + "' n'est pas une valeur entière correcte";
 }
 
 }  // namespace belote

@@ -3,6 +3,7 @@
 // for a place, and the confirmation box with its question mark.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,7 +31,12 @@ int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons butto
 using MessageAnswerer = std::function<int(const std::string& text, Buttons)>;
 void SetMessageAnswerer(MessageAnswerer answerer);
 
-// The text shown when a points field does not hold a whole number.
-std::string NotAWholeNumberText(const std::string& fieldText);
+// The text shown when a points field does not hold a whole number. It
+// quotes at most `quoted` characters of the field (kQuotedCharacters unless
+// the screen is too narrow even for those), so that the box fits on the
+// screen whatever was pasted into it.
+inline constexpr std::size_t kQuotedCharacters = 60;
+std::string NotAWholeNumberText(const std::string& fieldText,
+                                std::size_t quoted = kQuotedCharacters);
 
 }  // namespace belote

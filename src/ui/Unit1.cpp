@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 #include <charconv>
 
 #include "engine/PlayStep.h"
@@ -186,23 +188,34 @@ TUpDown::TUpDown(QLineEdit* associate, QWidget* parent)
   down_->setObjectName(QStringLiteral("Down"));
   connect(up_, &QToolButton::clicked, this, &TUpDown::StepUp);
   connect(down_, &QToolButton::clicked, this, &TUpDown::StepDown);
+  if (associate_ != nullptr) {
+    Remember(associate_->text());
+    connect(associate_, &QLineEdit::textChanged, this, &TUpDown::Remember);
+  }
+}
+
+void TUpDown::Remember(const QString& text) {
+  if (const std::optional<int> value = ParseWholeNumber(text.toStdString())) lastGood_ = *value;
+}
+
+int TUpDown::Position() const {
+  return std::clamp(lastGood_, kMin, kMax);
 }
 
 void TUpDown::StepUp() {
-  position_ += kIncrement;
-  if (position_ > kMax) position_ = kMin;
-  Show();
+  const int next = Position() + kIncrement;
+  Show(next > kMax ? kMin : next);
 }
 
 void TUpDown::StepDown() {
-  position_ -= kIncrement;
-  if (position_ < kMin) position_ = kMax;
-  Show();
+  const int next = Position() - kIncrement;
+  Show(next < kMin ? kMax : next);
 }
 
-void TUpDown::Show() {
+void TUpDown::Show(int value) {
+  lastGood_ = value;
   // Plain digits: the field is read back as a whole number.
-  if (associate_ != nullptr) associate_->setText(QString::number(position_));
+  if (associate_ != nullptr) associate_->setText(QString::number(value));
 }
 
 // ---------------------------------------------------------------------------
@@ -726,10 +739,17 @@ void TForm1::Edit10Edited(const QString& text) {
 // Control panel
 
 void TForm1::BitBtn1Click() {
-  QColorDialog chooser(lastColour_, this);
-  chooser.setObjectName(QStringLiteral("ColorDialog1"));
-  if (chooser.exec() != QDialog::Accepted) return;
-  const QColor colour = chooser.selectedColor();
+  // One chooser for the whole game: building a new one each time left a
+  // little memory behind with every visit.
+  if (ColorDialog1 == nullptr) {
+    ColorDialog1 = new QColorDialog(this);
+    ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+  }
+  // Opens on the colour last confirmed, whatever was left in it when the
+  // player cancelled.
+  ColorDialog1->setCurrentColor(lastColour_);
+  if (ColorDialog1->exec() != QDialog::Accepted) return;
+  const QColor colour = ColorDialog1->selectedColor();
   if (!colour.isValid()) return;
   lastColour_ = colour;
   SetTableColour(colour);
@@ -777,7 +797,18 @@ bool TForm1::TakePointsFrom(QLineEdit* field) {
   const std::string text = field->text().toStdString();
   const std::optional<int> points = ParseWholeNumber(text);
   if (!points) {
-    ShowTableMessage(this, NotAWholeNumberText(text), Buttons::Ok, std::nullopt);
+    // Sixty of the widest letters still make a box wider than a small
+    // screen: quote fewer of them until the box fits.
+    const QFontMetrics metrics(QApplication::font());
+    const QScreen* screen = this->screen();
+    const int room = screen != nullptr ? screen->availableGeometry().width() - 80 : 720;
+    std::size_t quoted = kQuotedCharacters;
+    std::string message = NotAWholeNumberText(text, quoted);
+    while (quoted > 10 && metrics.horizontalAdvance(QString::fromStdString(message)) > room) {
+      quoted -= 5;
+      message = NotAWholeNumberText(text, quoted);
+    }
+    ShowTableMessage(this, message, Buttons::Ok, std::nullopt);
     return false;
   }
   state_.TargetScore = *points;

@@ -19,6 +19,7 @@
 #include "ui/QtTableWindow.h"
 
 class QCheckBox;
+class QColorDialog;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -77,9 +78,9 @@ class TPanel : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 };
 
-// The little up and down arrows beside a points field. They keep their own
-// position and write it into the field on every step; a number typed by hand
-// in the field does not move them.
+// The little up and down arrows beside a points field. Each step starts
+// from the number the field shows, so a number typed by hand or copied in
+// from the other field is where the arrows go on from.
 class TUpDown : public QWidget {
   Q_OBJECT
 
@@ -91,8 +92,9 @@ class TUpDown : public QWidget {
 
   TUpDown(QLineEdit* associate, QWidget* parent);
 
-  int Position() const { return position_; }
-  void SetPosition(int position) { position_ = position; }
+  // The number the next step starts from: the field's last whole number,
+  // brought into kMin..kMax.
+  int Position() const;
   // One step up or down; past either end the points start over at the other.
   void StepUp();
   void StepDown();
@@ -101,12 +103,15 @@ class TUpDown : public QWidget {
   QToolButton* DownButton() const { return down_; }
 
  private:
-  void Show();
+  void Remember(const QString& text);
+  void Show(int value);
 
   QLineEdit* associate_;
   QToolButton* up_;
   QToolButton* down_;
-  int position_ = kStart;
+  // The last whole number the field held; text that is not one (letters,
+  // an emptied field) leaves it as it was.
+  int lastGood_ = kStart;
 };
 
 // How the window is built; tests wait less and skip the about box.
@@ -162,6 +167,8 @@ class TForm1 : public QWidget {
   TUpDown* UpDown1;
   QPushButton *BoutonA, *BoutonQ;
   QTimer* Timer1;
+  // The table colour chooser, made the first time " Tapis " is pressed.
+  QColorDialog* ColorDialog1 = nullptr;
 
   // The colour the table chooser opens on: the last one chosen.
   QColor LastChosenColour() const { return lastColour_; }

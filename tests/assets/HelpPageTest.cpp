@@ -88,4 +88,45 @@ TEST(HelpPage, ExplainsTheGameTheWayItIsPlayedHere) {
     EXPECT_TRUE(html.contains(QRegularExpression(QString::fromUtf8(row)))) << row;
 }
 
+// Rules a player meets at the table and cannot work out without the page,
+// and the page's former wrong claims, which must not come back.
+TEST(HelpPage, SaysWhatTheGameDoesWherePlayersGetLost) {
+  const QString html = ReadHelpPage();
+  // Collapse the page's line breaks, so that sentences are found whole.
+  const QString text = QString(html).replace(QRegularExpression(QStringLiteral("\\s+")), " ");
+  for (const char* words : {
+           // The taker left with exactly 30, and the capot bonus of 30.
+           "exactement 30</strong>, ils sont ramenés à 0",
+           "ne garde jamais la prime de capot de 30",
+           // Level with two or three seats: nothing happens, the pot waits.
+           "égalité en tête avec deux ou trois autres joueurs",
+           "le pot reste en attente",
+           // Where the two marks of the deal's end show, and for how long.
+           "<span class=\"screen\">DEDANS</span> s'affiche au milieu du tapis",
+           "pendant environ une seconde",
+           "pendant environ une demi-seconde",
+           // Two plain-suit sequences with the same top card.
+           "la première après l'atout dans le cycle Cœur, Carreau, Pique, Trèfle, Cœur",
+           // What the contract compares, and points carried to the next deal.
+           "La prime de capot n'entre pas dans cette comparaison",
+           "s'ajoutent aux points de ses plis à la donne suivante",
+           "La belote, elle, compte même sans pli",
+           // The sound button right after DACCORD without the sound box.
+           "le bouton affiche encore <strong>Oter le Son</strong>",
+           "premier clic <em>met</em> le son",
+           // The points arrows go on from the number shown.
+           "Les flèches partent toujours du nombre affiché (750 puis la flèche du haut donne 850)",
+           // Keyboard play: the French top row unshifted, arrows, suit chooser.
+           "<kbd>&amp;</kbd> <kbd>é</kbd> <kbd>\"</kbd> <kbd>'</kbd> <kbd>(</kbd> <kbd>-</kbd> "
+           "<kbd>è</kbd> <kbd>_</kbd>",
+           "<kbd>1</kbd> à <kbd>4</kbd>",
+           "<kbd>Échap</kbd> répond <strong>NON, PAS CETTE FOIS</strong>",
+           "qui remporte chaque pli",
+       })
+    EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+  for (const char* wrong : {"Le bouton indique ce qu'un clic fera.",
+                            "Le panneau du preneur affiche", "se tapent avec <kbd>Maj</kbd>"})
+    EXPECT_FALSE(text.contains(QString::fromUtf8(wrong))) << wrong;
+}
+
 }  // namespace

@@ -67,6 +67,8 @@ class DialogsTest : public QObject {
   void plainBoxSitsWhereAskedAndAnswersItsButton();
   void boxClosedWithoutAButtonAnswersTwo();
   void confirmationBoxHasItsTitleAndIcon();
+  void notAWholeNumberQuotesAShortenedText();
+  void notAWholeNumberBoxFitsOnTheScreen();
 };
 
 void DialogsTest::kiloBytesAreGroupedByTheLocaleAndNeverWrap() {
@@ -398,6 +400,55 @@ void DialogsTest::confirmationBoxHasItsTitleAndIcon() {
   QVERIFY(hasIcon);
   const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
   QVERIFY((frame.center() - centre).manhattanLength() <= 2);
+}
+
+void DialogsTest::notAWholeNumberQuotesAShortenedText() {
+  const auto quoted = [](const std::string& field) {
+    const QString text = QString::fromStdString(NotAWholeNumberText(field));
+    const QString tail = QStringLiteral("' n'est pas une valeur entière correcte");
+    if (!text.startsWith('\'') || !text.endsWith(tail)) return QStringLiteral("<badly framed>");
+    return text.mid(1, text.size() - 1 - tail.size());
+  };
+  QCOMPARE(quoted(""), QString());
+  QCOMPARE(quoted("12a"), QString("12a"));
+  const std::string sixty(60, 'x');
+  QCOMPARE(quoted(sixty), QString::fromStdString(sixty));
+
+  // One letter more: the start and the end around an ellipsis, 60 in all.
+  std::string longer = "DEBUT" + std::string(51, 'x') + "FIN..";
+  QCOMPARE(longer.size(), std::size_t{61});
+  QString shown = quoted(longer);
+  QCOMPARE(shown.size(), 60);
+  QVERIFY(shown.startsWith("DEBUT"));
+  QVERIFY(shown.endsWith("FIN.."));
+  QCOMPARE(shown.count(QChar(0x2026)), 1);
+
+  // A narrow screen asks for fewer characters.
+  const QString narrow = QString::fromStdString(NotAWholeNumberText(longer, 11));
+  QCOMPARE(narrow, QString("'DEBUT…FIN..' n'est pas une valeur entière correcte"));
+
+  // Accented letters are cut between characters, never inside one.
+  std::string accented;
+  for (int i = 0; i < 5000; ++i) accented += "é";
+  shown = quoted(accented);
+  QCOMPARE(shown.size(), 60);
+  QCOMPARE(shown, QString(29, QChar(0xE9)) + QChar(0x2026) + QString(30, QChar(0xE9)));
+}
+
+void DialogsTest::notAWholeNumberBoxFitsOnTheScreen() {
+  // A pasted page of text, far longer than the screen is wide.
+  std::string pasted;
+  while (pasted.size() < 5000) pasted += "Entrez le nombre de Points pour cette partie. ";
+  QRect frame;
+  WhenModalShows([&](QWidget* box) {
+    frame = box->frameGeometry();
+    ButtonCaptioned(box, "OK")->click();
+  });
+  QCOMPARE(ShowTableMessage(nullptr, NotAWholeNumberText(pasted), Buttons::Ok, std::nullopt), 1);
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("box %1 wide on a screen %2 wide")
+                                                  .arg(frame.width())
+                                                  .arg(screen.width())));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -250,9 +250,12 @@ class RobustnessTest : public QObject {
       if (field == "Edit1") QCOMPARE(form->Edit11->text(), QString("2700"));
     }
     QCOMPARE(edit->text(), text);
-    // Nothing else moves: the arrows, the other settings, the game.
-    QCOMPARE(form->HB->Position(), hb);
-    QCOMPARE(form->UpDown1->Position(), upDown);
+    // The arrows go on from a number taken, brought within their range, and
+    // from the last good one when the text is refused.
+    const int from = refused ? -1 : std::clamp(taken, TUpDown::kMin, TUpDown::kMax);
+    QCOMPARE(form->HB->Position(), refused ? hb : from);
+    QCOMPARE(form->UpDown1->Position(), refused || field == "Edit1" ? upDown : from);
+    // Nothing else moves: the other settings, the game.
     QCOMPARE(int(s.SoundOn), int(before.SoundOn));
     QCOMPARE(s.AnimationOn, before.AnimationOn);
     QVERIFY(s.HumanName == before.HumanName);
