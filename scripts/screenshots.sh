@@ -5,15 +5,18 @@
 #
 #   scripts/screenshots.sh [output folder]      (default: build/screenshots)
 #   SCALE=2 scripts/screenshots.sh              (the window at twice the size)
+#   SCREEN=1800x1300 scripts/screenshots.sh     (another screen size)
 #   BUILD=build/debug scripts/screenshots.sh    (another build folder)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD:-$root/build/screenshots-build}"
 out="$(realpath -m "${1:-$root/build/screenshots}")"
 scale="${SCALE:-1}"
-# The screen grows with the scale so that the whole table fits on it.
-sw=$(( 1024 * scale ))
-sh=$(( 768 * scale ))
+# The screen grows with the scale so that the whole table fits on it;
+# SCREEN=1800x1300 picks another size.
+screen="${SCREEN:-$(( 1024 * scale ))x$(( 768 * scale ))}"
+sw=${screen%x*}
+sh=${screen#*x}
 
 for tool in xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "Canvas.h"
 #include "CardArt.h"
 #include "Palette.h"
 #include "SuitShapes.h"
@@ -95,7 +96,7 @@ void PaintCaptions(QPainter& p) {
 }  // namespace
 
 QImage DrawAbout() {
-  QImage image(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
+  QImage image = NewCanvas(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
 
@@ -132,13 +133,13 @@ QImage DrawAbout() {
 }
 
 QImage DrawOuiButton() {
-  QImage image(kOuiWidth, kOuiHeight, QImage::Format_RGB32);
+  QImage image = NewCanvas(kOuiWidth, kOuiHeight, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient face(QPointF(0, 0), QPointF(0, kOuiHeight));
   face.setColorAt(0.0, QColor(250, 250, 250));
   face.setColorAt(1.0, QColor(208, 208, 214));
-  p.fillRect(image.rect(), face);
+  p.fillRect(QRectF(0, 0, kOuiWidth, kOuiHeight), face);
 
   // The mouse: a rounded body with two buttons and its cable, drawn left of
   // the word so that both stay inside the narrower button of the box.

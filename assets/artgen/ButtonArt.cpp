@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Canvas.h"
 #include "Palette.h"
 #include "SuitShapes.h"
 
@@ -13,7 +14,7 @@ constexpr int kButtonSize = 16;
 
 // Every button picture is designed on a 16-pixel grid.
 QImage NewButton(QPainter& p, QImage& image) {
-  image = QImage(kButtonSize, kButtonSize, QImage::Format_RGB32);
+  image = NewCanvas(kButtonSize, kButtonSize, QImage::Format_RGB32);
   image.fill(kButtonFace);
   p.begin(&image);
   p.setRenderHint(QPainter::Antialiasing);

@@ -6,6 +6,7 @@
 #include <QTransform>
 #include <vector>
 
+#include "Canvas.h"
 #include "CourtFigures.h"
 #include "Palette.h"
 #include "SuitShapes.h"
@@ -150,8 +151,9 @@ QImage DrawCard(int picture, const QColor& table) {
   const int rank = (picture - 1) % 8 + 1;
   // A see-through table colour gives a card with clear corners, for
   // drawing cards onto other artwork.
-  QImage image(kCardWidth, kCardHeight,
-               table.alpha() < 255 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  QImage image =
+      NewCanvas(kCardWidth, kCardHeight,
+                table.alpha() < 255 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   PaintCardFace(p, table);

@@ -6,6 +6,7 @@
 #include <QTransform>
 #include <cmath>
 
+#include "Canvas.h"
 #include "CardArt.h"
 #include "Palette.h"
 #include "SuitShapes.h"
@@ -111,7 +112,7 @@ void PaintSuitTile(QPainter& p, const belote::ChooserBand& band, int suit, doubl
 }  // namespace
 
 QImage DrawChooser() {
-  QImage rgb(kChooserWidth, kChooserHeight, QImage::Format_RGB32);
+  QImage rgb = NewCanvas(kChooserWidth, kChooserHeight, QImage::Format_RGB32);
   rgb.fill(kBack);
   QPainter p(&rgb);
   p.setRenderHint(QPainter::Antialiasing);

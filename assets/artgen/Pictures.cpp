@@ -2,14 +2,20 @@
 
 #include "AboutArt.h"
 #include "ButtonArt.h"
+#include "Canvas.h"
 #include "CardArt.h"
 #include "ChooserArt.h"
 #include "Palette.h"
 #include "TablePictures.h"
+#include "ui/HighDensity.h"
 
 namespace artgen {
 
-std::vector<Picture> AllPictures() {
+namespace {
+
+// The whole set at one scale, under the names of the originals.
+std::vector<Picture> DrawAll(int scale) {
+  SetDrawScale(scale);
   std::vector<Picture> all;
   // The game asks for the empty place under three spellings; all three
   // files must exist since file names are case-sensitive here.
@@ -32,8 +38,25 @@ std::vector<Picture> AllPictures() {
   all.push_back({QStringLiteral("Im/Quitter.Bmp"), DrawQuitterButton()});
   all.push_back({QStringLiteral("Im/Son.Bmp"), DrawSonButton()});
   all.push_back({QStringLiteral("Im/Animation.Bmp"), DrawAnimationButton()});
-  all.push_back({QStringLiteral("Im/Icone.png"), DrawIcon(32)});
+  all.push_back({QStringLiteral("Im/Icone.png"), DrawIcon(32 * scale)});
+  SetDrawScale(1);
   return all;
+}
+
+}  // namespace
+
+std::vector<Picture> AllPictures() {
+  return DrawAll(1);
+}
+
+std::vector<Picture> HighDensityPictures() {
+  // The two spellings of the played place share one copy.
+  std::vector<Picture> sharp;
+  for (Picture& picture : DrawAll(2)) {
+    picture.file = belote::HighDensityFile(picture.file);
+    if (sharp.empty() || sharp.back().file != picture.file) sharp.push_back(std::move(picture));
+  }
+  return sharp;
 }
 
 }  // namespace artgen

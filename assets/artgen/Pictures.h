@@ -16,6 +16,10 @@ struct Picture {
 // the three empty places, the 32 cards, the four suit signs, then the rest.
 std::vector<Picture> AllPictures();
 
+// The same pictures drawn at twice the size for high-density screens, each
+// under its original's name with the "@2x" suffix, as PNG.
+std::vector<Picture> HighDensityPictures();
+
 // Number of leading entries of AllPictures() that lie on the table
 // (places, cards and suit signs), all 102 x 154.
 constexpr int kTablePictureCount = 39;

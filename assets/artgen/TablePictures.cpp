@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Canvas.h"
 #include "CardArt.h"
 #include "Palette.h"
 #include "SuitShapes.h"
@@ -24,18 +25,15 @@ QString SuitTitle(int suit) {
 }
 
 QImage DrawEmptyPlace(const QColor& table) {
-  QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+  QImage image = NewCanvas(kCardWidth, kCardHeight, QImage::Format_RGB32);
   image.fill(table);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  // A slightly darker hollow with a light rim, like a place worn into the
-  // cloth: clearly empty, never mistaken for a card lying face down.
+  // Nothing but the cloth and a light dashed rim where a card would lie:
+  // clearly empty, never mistaken for a card lying face down. The rim is
+  // drawn without smoothing so that every pixel is either the cloth, which
+  // the table makes see-through, or the rim, which it makes faint.
   const QRectF place(2.5, 2.5, kCardWidth - 5.0, kCardHeight - 5.0);
-  p.setPen(Qt::NoPen);
-  p.setBrush(table.darker(108));
-  p.drawRoundedRect(place, 7.0, 7.0);
-  QColor rim = table.lighter(150);
-  p.setPen(QPen(rim, 1.0, Qt::DashLine));
+  p.setPen(QPen(table.lighter(150), 1.0, Qt::DashLine));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(place, 7.0, 7.0);
   p.end();
@@ -43,7 +41,7 @@ QImage DrawEmptyPlace(const QColor& table) {
 }
 
 QImage DrawSuitSign(int suit, const QColor& table) {
-  QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+  QImage image = NewCanvas(kCardWidth, kCardHeight, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   PaintCardFace(p, table);

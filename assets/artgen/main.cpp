@@ -2,7 +2,8 @@
 //
 //   belote-artgen --out GAMEDIR [--icons ICONDIR] [--contact-sheet FILE.png]
 //
-// GAMEDIR receives Im/...; ICONDIR receives hicolor/<n>x<n>/apps/belote.png.
+// GAMEDIR receives Im/... (each picture also at twice the size, as
+// Im/<name>@2x.png); ICONDIR receives hicolor/<n>x<n>/apps/belote.png.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -64,9 +65,12 @@ int main(int argc, char** argv) {
 
   const std::vector<artgen::Picture> pictures = artgen::AllPictures();
   bool ok = true;
-  if (!outDir.isEmpty())
+  if (!outDir.isEmpty()) {
     for (const artgen::Picture& picture : pictures)
       ok = Save(picture.image, outDir + QLatin1Char('/') + picture.file) && ok;
+    for (const artgen::Picture& picture : artgen::HighDensityPictures())
+      ok = Save(picture.image, outDir + QLatin1Char('/') + picture.file) && ok;
+  }
   if (!iconDir.isEmpty())
     for (int size : {32, 64, 128})
       ok = Save(artgen::DrawIcon(size),

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/GamePictures.h"
 #include "ui/MemoryStatus.h"
 
 namespace belote {
@@ -61,7 +62,8 @@ TFormApropos::TFormApropos(QWidget* parent)
   Logo = new QLabel(Panel1);
   Logo->setObjectName("Logo");
   Logo->setGeometry(0, 0, kWidth, kHeight);
-  QPixmap artwork(QStringLiteral("Im/Apropos.Bmp"));
+  const qreal ratio = qApp->devicePixelRatio();
+  const QPixmap artwork = LoadGamePicture(QStringLiteral("Im/Apropos.Bmp"), ratio);
   if (!artwork.isNull()) Logo->setPixmap(artwork);
 
   const QColor navy(0, 0, 128);
@@ -75,14 +77,19 @@ TFormApropos::TFormApropos(QWidget* parent)
   BitBtn2 = new QPushButton(Panel1);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setGeometry(152, 176, 161, 27);
-  QPixmap face(QStringLiteral("Im/Oui.Bmp"));
+  const QPixmap face = LoadGamePicture(QStringLiteral("Im/Oui.Bmp"), ratio);
   if (face.isNull()) {
     // The word of the missing picture, so that the player still sees what
     // closes the box.
     BitBtn2->setText(QStringLiteral("OUI"));
   } else {
     const QSize inside(157, 23);
-    BitBtn2->setIcon(QIcon(face.scaled(inside, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // Squeezed into the button at the picture's own density, so that it stays
+    // sharp on a high-density screen.
+    QPixmap squeezed = face.scaled(inside * face.devicePixelRatio(), Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+    squeezed.setDevicePixelRatio(face.devicePixelRatio());
+    BitBtn2->setIcon(QIcon(squeezed));
     BitBtn2->setIconSize(inside);
   }
   connect(BitBtn2, &QPushButton::clicked, this, &TFormApropos::BitBtn2Click);

@@ -11,7 +11,9 @@
 #include <QUrl>
 
 #include "engine/Bidding.h"
+#include "model/Cards.h"
 #include "ui/CardNames.h"
+#include "ui/GamePictures.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TableAccess.h"
 #include "ui/Unit1.h"
@@ -26,39 +28,77 @@ QtTableWindow::~QtTableWindow() = default;
 
 namespace {
 
+bool IsHandImage(Control c) {
+  return c >= Control::Image1 && c <= Control::Image8;
+}
+
+// The empty places lie on the cloth like the cards; nothing of them but a
+// faint outline may show, whatever the cloth.
+bool IsEmptyPlace(const QString& file) {
+  return file == QLatin1String(kBlankHandFile) || file == QLatin1String(kPlayedSlotFile) ||
+         file == QLatin1String(kClearedPlaceFile);
+}
+
 // The card pictures are drawn on the default cloth: their rounded corners and
-// the rim around an empty place are that teal. Those pixels are made see-
-// through, so the cards sit on whatever cloth the player has chosen. Only
-// the rim and the corners are touched: a card's face keeps all its colours.
-QPixmap OnAnyCloth(const QImage& drawn) {
+// the rim around them are that teal. Those pixels are made see-through, so
+// the cards sit on whatever cloth the player has chosen. On a card only the
+// rim and the corners are touched, so that its face keeps all its colours;
+// an empty place loses all its teal, and its outline is only a faint trace.
+QPixmap OnAnyCloth(const QPixmap& drawn, bool emptyPlace) {
   if (drawn.isNull()) return {};
-  QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
-  const QRgb teal = TForm1::Teal().rgb();
-  constexpr int kRim = 3;
-  constexpr int kCorner = 10;
+  QImage image = drawn.toImage().convertToFormat(QImage::Format_ARGB32);
+  const QRgb teal = TForm1::Teal().rgb() & 0xFFFFFF;
+  // A picture for a high-density screen has its rim and corners twice as wide.
+  const int scale = qMax(1, qRound(drawn.devicePixelRatio()));
+  const int rim = 3 * scale;
+  const int cornerSize = 10 * scale;
+  constexpr int kOutlineAlpha = 90;
   const int w = image.width();
   const int h = image.height();
   for (int y = 0; y < h; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const bool edgeRow = y < kRim || y >= h - kRim;
-    const bool cornerRow = y < kCorner || y >= h - kCorner;
+    const bool edgeRow = y < rim || y >= h - rim;
+    const bool cornerRow = y < cornerSize || y >= h - cornerSize;
     for (int x = 0; x < w; ++x) {
-      const bool edge = edgeRow || x < kRim || x >= w - kRim;
-      const bool corner = cornerRow && (x < kCorner || x >= w - kCorner);
-      if ((edge || corner) && (line[x] & 0xFFFFFF) == (teal & 0xFFFFFF)) line[x] = 0;
+      const bool isTeal = (line[x] & 0xFFFFFF) == teal;
+      if (emptyPlace) {
+        line[x] = isTeal ? 0 : qRgba(qRed(line[x]), qGreen(line[x]), qBlue(line[x]), kOutlineAlpha);
+        continue;
+      }
+      const bool edge = edgeRow || x < rim || x >= w - rim;
+      const bool corner = cornerRow && (x < cornerSize || x >= w - cornerSize);
+      if ((edge || corner) && isTeal) line[x] = 0;
     }
   }
-  return QPixmap::fromImage(image);
+  QPixmap picture = QPixmap::fromImage(image);
+  picture.setDevicePixelRatio(drawn.devicePixelRatio());
+  return picture;
+}
+
+// A wholly see-through picture the size of `place`.
+QPixmap Bare(const QPixmap& place) {
+  static QHash<qreal, QPixmap> bare;
+  auto it = bare.find(place.devicePixelRatio());
+  if (it == bare.end()) {
+    QPixmap clear(place.size());
+    clear.fill(Qt::transparent);
+    clear.setDevicePixelRatio(place.devicePixelRatio());
+    it = bare.insert(place.devicePixelRatio(), clear);
+  }
+  return it.value();
 }
 
 }  // namespace
 
-QPixmap QtTableWindow::Picture(const QString& file) {
+QPixmap QtTableWindow::Picture(const QString& file, qreal pixelRatio) {
   // A missing file is remembered as an empty picture: the place stays empty
   // and the disk is not asked again for every card.
   static QHash<QString, QPixmap> cache;
-  auto it = cache.find(file);
-  if (it == cache.end()) it = cache.insert(file, OnAnyCloth(QImage(file)));
+  const bool sharp = pixelRatio > 1.0;
+  const QString key = sharp ? HighDensityFile(file) : file;
+  auto it = cache.find(key);
+  if (it == cache.end())
+    it = cache.insert(key, OnAnyCloth(LoadGamePicture(file, pixelRatio), IsEmptyPlace(file)));
   return it.value();
 }
 
@@ -71,11 +111,19 @@ void QtTableWindow::ShowText(Control c, std::string_view text) {
 void QtTableWindow::ShowPicture(Control image, std::string_view file) {
   QLabel* label = form_.ControlWidget(image);
   if (label == nullptr) return;
-  const QPixmap picture =
-      Picture(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+  const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+  QPixmap picture = Picture(name, form_.devicePixelRatioF());
+  const bool emptiedSlot = IsHandImage(image) && IsEmptyPlace(name);
+  // In the fan an emptied slot lies over the card to its left: not even the
+  // outline of the place is drawn there, so that card shows whole.
+  if (emptiedSlot && !picture.isNull()) picture = Bare(picture);
   label->setPixmap(picture);
-  // An image takes the size of its picture; an empty one keeps its place.
-  if (!picture.isNull()) label->resize(picture.size());
+  // An image takes the size of its picture (in table pixels, whatever the
+  // screen); an empty one keeps its place.
+  if (!picture.isNull()) label->resize(picture.deviceIndependentSize().toSize());
+  // An emptied hand slot lets the clicks through to the card beneath it, as
+  // a player expects of a bare cloth.
+  if (IsHandImage(image)) label->setAttribute(Qt::WA_TransparentForMouseEvents, emptiedSlot);
   NamePicture(form_, image, PictureFileName(file));
 }
 
@@ -85,7 +133,7 @@ void QtTableWindow::ShowCopiedPicture(Control from, Control to) {
   if (source == nullptr || target == nullptr) return;
   const QPixmap picture = source->pixmap();
   target->setPixmap(picture);
-  if (!picture.isNull()) target->resize(picture.size());
+  if (!picture.isNull()) target->resize(picture.deviceIndependentSize().toSize());
   NamePicture(form_, to, source->accessibleName());
 }
 

@@ -57,8 +57,10 @@ class QtTableWindow : public TableWindow {
   // the window closes and the event loop ends with exit code 0.
   void SetQuitAction(std::function<void()> action) { quitAction_ = std::move(action); }
 
-  // Pictures are read from disk once and shared by every image showing them.
-  static QPixmap Picture(const QString& file);
+  // Pictures are read from disk once and shared by every image showing them;
+  // a pixel ratio above 1 asks for the twice-sized pictures of a high-density
+  // screen.
+  static QPixmap Picture(const QString& file, qreal pixelRatio = 1.0);
 
  protected:
   void ShowText(Control c, std::string_view text) override;

@@ -59,7 +59,7 @@ constexpr int kGlideArrivalTop = 220;
 // It is drawn on a plain button face; that colour, taken from its corner,
 // is made see-through so the picture sits on the button as it is painted.
 QIcon ButtonPicture(const QString& file) {
-  QPixmap picture(file);
+  QPixmap picture = LoadGamePicture(file, qApp->devicePixelRatio());
   if (picture.isNull()) return {};
   const QImage image = picture.toImage();
   picture.setMask(

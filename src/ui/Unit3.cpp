@@ -1,5 +1,6 @@
 #include "ui/Unit3.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "engine/ChooserBands.h"
+#include "ui/GamePictures.h"
 
 namespace belote {
 
@@ -27,7 +29,7 @@ TForm3::TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent)
   image14_->setGeometry(0, 0, kWidth, kHeight);
   image14_->setAlignment(Qt::AlignCenter);
   // Without the picture the chooser still takes presses at the right places.
-  QPixmap picture(QStringLiteral("Im/Choix.Bmp"));
+  const QPixmap picture = LoadGamePicture(QStringLiteral("Im/Choix.Bmp"), qApp->devicePixelRatio());
   if (!picture.isNull()) image14_->setPixmap(picture);
   image14_->installEventFilter(this);
 

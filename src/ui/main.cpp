@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "ui/Apropos.h"
+#include "ui/GamePictures.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -51,7 +52,8 @@ int main(int argc, char* argv[]) {
   MoveToDataFolder();
   QApplication::setApplicationName(QStringLiteral("belote"));
   QApplication::setApplicationDisplayName(QStringLiteral("Belote"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral("Im/Icone.png")));
+  QApplication::setWindowIcon(
+      QIcon(belote::LoadGamePicture(QStringLiteral("Im/Icone.png"), app.devicePixelRatio())));
 
   try {
     // The table first (its creation shows the about box), then the windows

@@ -166,6 +166,21 @@ TEST(EmptyPlaces, LookLikeClothNotLikeACard) {
   }
 }
 
+TEST(EmptyPlaces, AreClothAndOneRimColourOnly) {
+  // The table makes the cloth colour see-through and the rim faint; any
+  // other shade, from smoothing or shadow, would stay as a stain on a cloth
+  // of another colour.
+  for (const char* name : {"Im/0.Bmp", "Im/00.Bmp", "Im/00.bmp", "Im/0@2x.png", "Im/00@2x.png"}) {
+    SCOPED_TRACE(name);
+    const QImage place = LoadGameImage(QString::fromLatin1(name));
+    QSet<QRgb> colours;
+    for (int y = 0; y < place.height(); ++y)
+      for (int x = 0; x < place.width(); ++x) colours.insert(place.pixel(x, y) & 0xFFFFFF);
+    EXPECT_TRUE(colours.contains(qRgb(0, 128, 128) & 0xFFFFFF));
+    EXPECT_EQ(colours.size(), 2);
+  }
+}
+
 TEST(Chooser, TilesLieInsideTheirBandsAndTheGapsAreBackground) {
   const QImage chooser = LoadGameImage(QStringLiteral("Im/Choix.Bmp"));
   const QRgb background = chooser.pixel(137, 40);

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "GameFolder.h"
+#include "ui/HighDensity.h"
 
 namespace {
 
@@ -50,6 +51,25 @@ TEST(GameFolder, EveryPictureIsThereWithItsSizeAndFormat) {
     EXPECT_EQ(reader.format(), format);
     EXPECT_EQ(reader.size(), e.size);
     EXPECT_FALSE(reader.read().isNull()) << reader.errorString().toStdString();
+  }
+}
+
+TEST(GameFolder, EveryPictureHasASharpCopyOfTwiceItsSize) {
+  for (const Expected& e : ExpectedPictures()) {
+    const QString sharp = belote::HighDensityFile(e.file);
+    SCOPED_TRACE(sharp.toStdString());
+    ASSERT_TRUE(ListedExactly(sharp));
+    QImageReader reader(GamePath(sharp));
+    EXPECT_EQ(reader.format(), QByteArray("png"));
+    EXPECT_EQ(reader.size(), e.size * 2);
+    const QImage image = reader.read();
+    ASSERT_FALSE(image.isNull());
+    // Drawn anew, not the small picture blown up: its edges are as sharp as
+    // the small one's, so it holds far more distinct colours than a copy
+    // scaled pixel for pixel would add.
+    const QImage small(GamePath(e.file));
+    const QImage blownUp = small.scaled(small.size() * 2).convertToFormat(image.format());
+    EXPECT_NE(image, blownUp);
   }
 }
 
