@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
 #include <QMediaDevices>
@@ -24,8 +23,10 @@
 #include "model/Cards.h"
 #include "ui/Apropos.h"
 #include "ui/GamePictures.h"
+#include "ui/HelpPage.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TableAccess.h"
+#include "ui/TablePlace.h"
 #include "ui/Unit2.h"
 
 namespace belote {
@@ -251,6 +252,10 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(10);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  closeAsk_ = new QTimer(this);
+  closeAsk_->setInterval(20);
+  connect(closeAsk_, &QTimer::timeout, this, &TForm1::AskToCloseWhenFree);
 }
 
 TForm1::~TForm1() {
@@ -638,8 +643,12 @@ void TForm1::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
     if (QScreen* screen = QApplication::primaryScreen()) {
+      // Centred; on a screen smaller than the table its top-left corner
+      // stays on the screen, with the control panel and Quitter in reach.
       const QRect desk = screen->availableGeometry();
-      move(desk.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+      QRect frame(QPoint(), QSize(kClientWidth, kClientHeight));
+      frame.moveCenter(desk.center());
+      move(KeptInside(frame, desk));
     }
     // Ask for the focus: the start sequence waits for the table to become
     // the active window, which a bare display never does on its own.
@@ -736,15 +745,14 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::Button2Click() {
-  // The help page sits beside the game; when nothing can show it, there is
-  // nothing more to do.
-  QDesktopServices::openUrl(
-      QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Notice01.html"))));
+  OpenHelpPage(this, options_.helpOpener);
 }
 
 void TForm1::Button1Click() {
+  quitQuestionUp_ = true;
   const int answer = ShowTableMessage(this, "Etes-vous sur de vouloir quitter?", Buttons::OuiNon,
                                       ScreenPos{580, 120});
+  quitQuestionUp_ = false;
   state_.DialogResult = answer;
   if (answer == kAnswerYes) table_.Quit();
 }
@@ -883,15 +891,36 @@ void TForm1::Timer1Timer() {
 // Leaving
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (!table_.Closing()) {
-    // Asked to close from outside (the window manager): the play step is
-    // first let out of its waits, then the window closes for good.
-    event->ignore();
-    table_.Quit();
+  if (table_.Closing()) {
+    Timer1->stop();
+    event->accept();
     return;
   }
-  Timer1->stop();
-  event->accept();
+  // Asked to close from outside (the window manager's close button, Alt+F4):
+  // the player is asked first, as with Quitter, once the deal has come back
+  // to him. Requests made meanwhile, or while the question is up, add nothing.
+  event->ignore();
+  if (closeRequested_ || quitQuestionUp_) return;
+  closeRequested_ = true;
+  closeAsk_->start();
+}
+
+bool TForm1::Busy() const {
+  // A card on its way starts the play step when it lands; a box or the
+  // colour chooser waits for its answer.
+  return game_.inPlayStep || humanGlide_ || QApplication::activeModalWidget() != nullptr;
+}
+
+void TForm1::AskToCloseWhenFree() {
+  if (table_.Closing()) {
+    closeAsk_->stop();
+    closeRequested_ = false;
+    return;
+  }
+  if (Busy()) return;
+  closeAsk_->stop();
+  Button1Click();
+  closeRequested_ = false;
 }
 
 }  // namespace belote
