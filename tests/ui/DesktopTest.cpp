@@ -2,6 +2,7 @@
 // table is, Qt's own dialogs in French, the help page without a browser,
 // the choice between X11 and Wayland, and a display that cannot be opened.
 #include <QApplication>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/Apropos.h"
 #include "ui/Desktop.h"
 #include "ui/HelpPage.h"
 #include "ui/MessageBoxes.h"
@@ -98,6 +100,58 @@ Run StartGame(const QString& display, const QString& wayland, const QString& run
   run.err = QString::fromLocal8Bit(game.readAllStandardError());
   return run;
 }
+
+bool IsChild() {
+  return qEnvironmentVariableIsSet(kChildVariable);
+}
+
+// A headless Wayland compositor, with its X server when asked for; empty
+// `socket` when it could not be started here.
+struct Compositor {
+  QProcess process;
+  QTemporaryDir runtime;
+  QString socket;
+  QString xDisplay;
+
+  ~Compositor() {
+    process.terminate();
+    if (!process.waitForFinished(5000)) process.kill();
+    process.waitForFinished(5000);
+  }
+
+  bool Start(bool withX) {
+    const QString weston = QStandardPaths::findExecutable("weston");
+    if (weston.isEmpty() || !runtime.isValid()) return false;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    socket = QStringLiteral("belote-test-%1").arg(QCoreApplication::applicationPid());
+    const QString log = runtime.filePath("weston.log");
+    QStringList args = {"--backend=headless-backend.so", "--socket=" + socket, "--idle-time=0",
+                        "--log=" + log};
+    if (withX) args << "--xwayland";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(env);
+    process.start(weston, args);
+    if (!process.waitForStarted(10000)) return false;
+    const QRegularExpression listening("xserver listening on display (:[0-9]+)");
+    for (int i = 0; i < 200; ++i) {
+      QTest::qWait(50);
+      if (process.state() != QProcess::Running) return false;
+      if (!QFile::exists(runtime.filePath(socket))) continue;
+      if (!withX) return true;
+      QFile file(log);
+      if (!file.open(QIODevice::ReadOnly)) continue;
+      const auto match = listening.match(QString::fromLocal8Bit(file.readAll()));
+      if (match.hasMatch()) {
+        xDisplay = match.captured(1);
+        return true;
+      }
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -345,6 +399,90 @@ class DesktopTest : public QObject {
     QVERIFY(lines[0].startsWith("belote: "));
     if (!named.isEmpty())
       QVERIFY2(lines[0].contains("cannot open the display " + named), qPrintable(lines[0]));
+  }
+
+  void startsAndEndsUnderWeston_data() {
+    QTest::addColumn<bool>("throughX");
+    QTest::newRow("native Wayland") << false;
+    QTest::newRow("XWayland") << true;
+  }
+
+  void startsAndEndsUnderWeston() {
+    QFETCH(bool, throughX);
+    if (IsChild()) QSKIP("the compositor is started by the parent test");
+    Compositor weston;
+    if (!weston.Start(throughX)) QSKIP("weston cannot run headless here");
+
+    // The environment of a Wayland desktop, with or without its X server.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", weston.runtime.path());
+    env.insert("WAYLAND_DISPLAY", weston.socket);
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("DISPLAY");
+    if (throughX) env.insert("DISPLAY", weston.xDisplay);
+    const QString platform =
+        ChoosePlatform({"", env.value("DISPLAY"), env.value("WAYLAND_DISPLAY")});
+    QCOMPARE(platform, QString(throughX ? "xcb;wayland" : "wayland"));
+
+    // The game itself comes up there and stays up.
+    QProcess game;
+    game.setProcessEnvironment(env);
+    game.start(QDir::current().absoluteFilePath("belote"), {});
+    QVERIFY(game.waitForStarted(10000));
+    QVERIFY(!game.waitForFinished(3000));
+    game.kill();
+    game.waitForFinished(5000);
+    QVERIFY2(!game.readAllStandardError().contains("belote:"), "the game could not start");
+
+    // A whole start and end of the table, checked from inside, on the
+    // platform the game would choose.
+    env.insert("QT_QPA_PLATFORM", platform);
+    env.insert(kChildVariable, "1");
+    env.insert("BELOTE_EXPECTED_PLATFORM", throughX ? "xcb" : "wayland");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"startAndEndTheTable"});
+    QVERIFY(child.waitForFinished(60000));
+    const QString out =
+        QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(out.right(3000)));
+    QVERIFY2(out.contains("PASS   : DesktopTest::startAndEndTheTable()"),
+             qPrintable(out.right(3000)));
+  }
+
+  void startAndEndTheTable() {
+    if (!IsChild()) QSKIP("run by startsAndEndsUnderWeston inside the compositor");
+    QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("BELOTE_EXPECTED_PLATFORM"));
+    TForm1Options options;
+    options.soundDevice = true;
+    options.soundSink = [](const std::string&) {};
+    // The about box comes first, as at every start; its button closes it.
+    WhenModalShows([](QWidget* about) { about->findChild<QPushButton*>("BitBtn2")->click(); });
+    TForm1 form(options);
+    bool overTheTable = false;
+    bool asked = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(30000);
+    QTimer::singleShot(500, this, [&] {
+      // Then the compositor's close button: the question belongs to the
+      // table, and "&Oui" ends the program.
+      WhenModalShows([&](QWidget* box) {
+        asked = box->findChild<QLabel*>("Text")->text() == "Etes-vous sur de vouloir quitter?";
+        overTheTable = box->windowHandle() != nullptr &&
+                       box->windowHandle()->transientParent() == form.windowHandle();
+        ButtonCaptioned(box, "&Oui")->click();
+      });
+      QCloseEvent close;
+      QCoreApplication::sendEvent(form.windowHandle(), &close);
+    });
+    form.show();
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(asked);
+    QVERIFY(overTheTable);
+    QVERIFY(!form.isVisible());
   }
 };
 
