@@ -1,9 +1,11 @@
 #include "ui/HelpPage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -15,6 +17,25 @@ namespace belote {
 namespace {
 
 constexpr const char* kHelpFile = "Notice01.html";
+
+// The page is styled for a web browser; Qt's text browser knows only part of
+// that (no header bands, for one), and white titles would end up on white.
+// It shows the page's own text under a plain style of ours instead.
+constexpr const char* kPlainStyle =
+    "h1, h2 { color: #006060; } h3 { color: #1c2870; }"
+    "table { border-collapse: collapse; } th, td { border: 1px solid #b9d3cf; padding: 3px; }"
+    "th { background-color: #d3e7e4; } kbd { font-family: monospace; }";
+
+QString PageWithoutItsStyle(const QString& page) {
+  QFile file(page);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QString html = QString::fromUtf8(file.readAll());
+  static const QRegularExpression style(
+      QStringLiteral("<style\\b.*?</style>"),
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  html.remove(style);
+  return html;
+}
 
 }  // namespace
 
@@ -33,13 +54,16 @@ QWidget* ShowHelpWindow(QWidget* table, const QString& page) {
     // Links to the web leave for the desktop's browser; links within the
     // page stay here.
     browser->setOpenExternalLinks(true);
+    browser->document()->setDefaultStyleSheet(QString::fromLatin1(kPlainStyle));
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
     window->resize(640, 560);
   }
   auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
-  browser->setSource(QUrl::fromLocalFile(page));
+  // Pictures and links of the page are found beside it.
+  browser->setSearchPaths({QFileInfo(page).absolutePath()});
+  browser->setHtml(PageWithoutItsStyle(page));
   const QString title = browser->documentTitle();
   window->setWindowTitle(title.isEmpty() ? QStringLiteral("Aide") : title);
   window->show();

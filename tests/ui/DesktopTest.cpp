@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
@@ -298,6 +299,17 @@ class DesktopTest : public QObject {
     QVERIFY(text != nullptr);
     QVERIFY(text->toPlainText().contains("belote", Qt::CaseInsensitive));
     QVERIFY(!help->windowTitle().isEmpty());
+    // Every letter can be read: none is as light as the page under it.
+    const QColor paper = text->palette().color(QPalette::Base);
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QBrush ink = fragment.charFormat().foreground();
+        if (ink.style() == Qt::NoBrush || fragment.text().trimmed().isEmpty()) continue;
+        QVERIFY2(qAbs(ink.color().lightness() - paper.lightness()) > 60,
+                 qPrintable(fragment.text()));
+      }
+    }
     // Asked again: the same window, not a second one.
     help->hide();
     OpenHelpPage(&table, "/nonexistent/belote-opener");
