@@ -642,14 +642,10 @@ bool TForm1::event(QEvent* event) {
 void TForm1::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
-    if (QScreen* screen = QApplication::primaryScreen()) {
-      // Centred; on a screen smaller than the table its top-left corner
-      // stays on the screen, with the control panel and Quitter in reach.
-      const QRect desk = screen->availableGeometry();
-      QRect frame(QPoint(), QSize(kClientWidth, kClientHeight));
-      frame.moveCenter(desk.center());
-      move(KeptInside(frame, desk));
-    }
+    CentreOnScreen();
+    // Again once the window manager has put its frame around the table: the
+    // frame, title bar included, is what must fit.
+    QTimer::singleShot(150, this, &TForm1::CentreOnScreen);
     // Ask for the focus: the start sequence waits for the table to become
     // the active window, which a bare display never does on its own.
     QTimer::singleShot(0, this, [this] {
@@ -658,6 +654,18 @@ void TForm1::showEvent(QShowEvent* event) {
     });
   }
   QWidget::showEvent(event);
+}
+
+void TForm1::CentreOnScreen() {
+  QScreen* screen = this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // Centred; on a screen smaller than the table its top-left corner stays on
+  // the screen, with the control panel and Quitter in reach.
+  const QRect desk = screen->availableGeometry();
+  QRect frame = frameGeometry();
+  frame.moveCenter(desk.center());
+  const QPoint corner = KeptInside(frame, desk);
+  if (frameGeometry().topLeft() != corner) move(corner);
 }
 
 void TForm1::FormActivate() {

@@ -224,6 +224,8 @@ class TForm1 : public QWidget {
   // Reads a points field's text as the new points target; false (and the
   // error box) when it is not a whole number.
   bool TakePointsFrom(QLineEdit* field);
+  // Puts the table, frame included, in the middle of its screen.
+  void CentreOnScreen();
   // Whether the game is in the middle of something a question must wait for:
   // the play step, a card's glide, a box.
   bool Busy() const;

@@ -255,6 +255,8 @@ class DesktopTest : public QObject {
     TForm1 form(options);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Settled: centred again once its frame was known.
+    QTest::qWait(250);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // The table is centred, its corner on the screen.
     QVERIFY(screen.contains(form.frameGeometry().topLeft()));
