@@ -72,9 +72,9 @@ QWidget* ShowHelpWindow(QWidget* table, const QString& page) {
   return window;
 }
 
-void OpenHelpPage(QWidget* table, const QString& opener) {
+QProcess* OpenHelpPage(QWidget* table, const QString& opener) {
   const QString page = QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFile));
-  if (!QFileInfo(page).isFile()) return;
+  if (!QFileInfo(page).isFile()) return nullptr;
 
   QPointer<QWidget> owner(table);
   const auto showOurs = [owner, page] {
@@ -83,11 +83,13 @@ void OpenHelpPage(QWidget* table, const QString& opener) {
   const QString program = QStandardPaths::findExecutable(opener);
   if (program.isEmpty()) {
     showOurs();
-    return;
+    return nullptr;
   }
   // The opener may stay while the viewer it started is open; it is waited
-  // for without holding up the game, and only its verdict counts.
-  auto* process = new QProcess(table);
+  // for without holding up the game, and only its verdict counts. It belongs
+  // to no window: leaving the game must not take the player's browser with
+  // it, so an opener still running then is left to run.
+  auto* process = new QProcess;
   process->setProgram(program);
   process->setArguments({page});
   process->setStandardInputFile(QProcess::nullDevice());
@@ -104,6 +106,7 @@ void OpenHelpPage(QWidget* table, const QString& opener) {
                      process->deleteLater();
                    });
   process->start();
+  return process;
 }
 
 }  // namespace belote
