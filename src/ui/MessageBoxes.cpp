@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/TablePlace.h"
+
 namespace belote {
 
 namespace {
@@ -109,11 +111,12 @@ class TableMessageBox : public QDialog {
     row->addWidget(button);
   }
 
-  // Top-left corner of the frame on the asked point, or the frame centred on
-  // the screen.
+  // The frame's top-left corner at the asked place of the table (kept on
+  // the screen), or the frame centred on the screen.
   void Place() {
     if (pos_) {
-      const QPoint want(pos_->x, pos_->y);
+      const QPoint want =
+          PlaceOverTable(parentWidget(), QPoint(pos_->x, pos_->y), frameGeometry().size());
       if (frameGeometry().topLeft() != want) move(want);
       return;
     }

@@ -20,8 +20,11 @@ constexpr int kAnswerClosed = 2;
 constexpr int kAnswerOk = 1;
 
 // Shows one modal box and returns 6 for "&Oui", 7 for "&Non", 1 for "OK",
-// 2 when the box was closed without a button. `pos` is the screen position of
-// the box's top-left corner; without it the box is centred on the screen.
+// 2 when the box was closed without a button. `pos` is where the box's
+// top-left corner goes, counted from the top-left corner of the `parent`
+// table window, whose boxes were placed for a table at the screen's corner;
+// the box is then kept on the screen. Without it the box is centred on the
+// screen.
 int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
                      std::optional<ScreenPos> pos);
 

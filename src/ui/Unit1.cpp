@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -26,8 +25,10 @@
 #include "model/Cards.h"
 #include "ui/Apropos.h"
 #include "ui/GamePictures.h"
+#include "ui/HelpPage.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TableAccess.h"
+#include "ui/TablePlace.h"
 #include "ui/Unit2.h"
 
 namespace belote {
@@ -264,6 +265,10 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(10);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  closeAsk_ = new QTimer(this);
+  closeAsk_->setInterval(20);
+  connect(closeAsk_, &QTimer::timeout, this, &TForm1::AskToCloseWhenFree);
 }
 
 TForm1::~TForm1() {
@@ -650,10 +655,10 @@ bool TForm1::event(QEvent* event) {
 void TForm1::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
-    if (QScreen* screen = QApplication::primaryScreen()) {
-      const QRect desk = screen->availableGeometry();
-      move(desk.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
-    }
+    CentreOnScreen();
+    // Again once the window manager has put its frame around the table: the
+    // frame, title bar included, is what must fit.
+    QTimer::singleShot(150, this, &TForm1::CentreOnScreen);
     // Ask for the focus: the start sequence waits for the table to become
     // the active window, which a bare display never does on its own.
     QTimer::singleShot(0, this, [this] {
@@ -662,6 +667,18 @@ void TForm1::showEvent(QShowEvent* event) {
     });
   }
   QWidget::showEvent(event);
+}
+
+void TForm1::CentreOnScreen() {
+  QScreen* screen = this->screen() != nullptr ? this->screen() : QApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // Centred; on a screen smaller than the table its top-left corner stays on
+  // the screen, with the control panel and Quitter in reach.
+  const QRect desk = screen->availableGeometry();
+  QRect frame = frameGeometry();
+  frame.moveCenter(desk.center());
+  const QPoint corner = KeptInside(frame, desk);
+  if (frameGeometry().topLeft() != corner) move(corner);
 }
 
 void TForm1::FormActivate() {
@@ -756,15 +773,14 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::Button2Click() {
-  // The help page sits beside the game; when nothing can show it, there is
-  // nothing more to do.
-  QDesktopServices::openUrl(
-      QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Notice01.html"))));
+  OpenHelpPage(this, options_.helpOpener);
 }
 
 void TForm1::Button1Click() {
+  quitQuestionUp_ = true;
   const int answer = ShowTableMessage(this, "Etes-vous sur de vouloir quitter?", Buttons::OuiNon,
                                       ScreenPos{580, 120});
+  quitQuestionUp_ = false;
   state_.DialogResult = answer;
   if (answer == kAnswerYes) table_.Quit();
 }
@@ -914,15 +930,36 @@ void TForm1::Timer1Timer() {
 // Leaving
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (!table_.Closing()) {
-    // Asked to close from outside (the window manager): the play step is
-    // first let out of its waits, then the window closes for good.
-    event->ignore();
-    table_.Quit();
+  if (table_.Closing()) {
+    Timer1->stop();
+    event->accept();
     return;
   }
-  Timer1->stop();
-  event->accept();
+  // Asked to close from outside (the window manager's close button, Alt+F4):
+  // the player is asked first, as with Quitter, once the deal has come back
+  // to him. Requests made meanwhile, or while the question is up, add nothing.
+  event->ignore();
+  if (closeRequested_ || quitQuestionUp_) return;
+  closeRequested_ = true;
+  closeAsk_->start();
+}
+
+bool TForm1::Busy() const {
+  // A card on its way starts the play step when it lands; a box or the
+  // colour chooser waits for its answer.
+  return game_.inPlayStep || humanGlide_ || QApplication::activeModalWidget() != nullptr;
+}
+
+void TForm1::AskToCloseWhenFree() {
+  if (table_.Closing()) {
+    closeAsk_->stop();
+    closeRequested_ = false;
+    return;
+  }
+  if (Busy()) return;
+  closeAsk_->stop();
+  Button1Click();
+  closeRequested_ = false;
 }
 
 }  // namespace belote

@@ -16,6 +16,7 @@
 
 #include "engine/Game.h"
 #include "model/TableState.h"
+#include "ui/HelpPage.h"
 #include "ui/QtTableWindow.h"
 
 class QCheckBox;
@@ -124,6 +125,8 @@ struct TForm1Options {
   QtTableWindow::SoundSink soundSink;
   // False keeps the event loop running when the game ends (tests).
   bool exitApplicationOnQuit = true;
+  // The program that shows the help page (tests name one that fails).
+  QString helpOpener = QString::fromLatin1(kDesktopOpener);
 };
 
 class TForm1 : public QWidget {
@@ -228,6 +231,13 @@ class TForm1 : public QWidget {
   // Reads a points field's text as the new points target; false (and the
   // error box) when it is not a whole number.
   bool TakePointsFrom(QLineEdit* field);
+  // Puts the table, frame included, in the middle of its screen.
+  void CentreOnScreen();
+  // Whether the game is in the middle of something a question must wait for:
+  // the play step, a card's glide, a box.
+  bool Busy() const;
+  // Asks whether to quit once the table is free again (a close request).
+  void AskToCloseWhenFree();
 
   TForm1Options options_;
   TableState state_;
@@ -239,6 +249,9 @@ class TForm1 : public QWidget {
   bool activated_ = false;
   bool humanGlide_ = false;  // a card clicked by the human is on its way
   bool centred_ = false;
+  bool closeRequested_ = false;  // a close request waits for its question
+  bool quitQuestionUp_ = false;
+  QTimer* closeAsk_ = nullptr;
 };
 
 // Reads a points field: an optional sign and decimal digits that fit a

@@ -9,12 +9,14 @@
 
 #include "engine/ChooserBands.h"
 #include "ui/GamePictures.h"
+#include "ui/TablePlace.h"
 
 namespace belote {
 
 namespace {
 constexpr int kWidth = kChooserWidth;
 constexpr int kHeight = kChooserHeight;
+// Over the table's bottom left, on the deal panel and the first cards.
 const QPoint kCorner(234, 466);
 }  // namespace
 
@@ -33,7 +35,11 @@ TForm3::TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent)
   if (!picture.isNull()) image14_->setPixmap(picture);
   image14_->installEventFilter(this);
 
-  move(kCorner);
+  move(Corner());
+}
+
+QPoint TForm3::Corner() const {
+  return PlaceOverTable(parentWidget(), kCorner, frameGeometry().size());
 }
 
 void TForm3::ForceClose() {
@@ -68,7 +74,8 @@ void TForm3::reject() {
 
 void TForm3::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (pos() != kCorner) move(kCorner);
+  const QPoint corner = Corner();
+  if (pos() != corner) move(corner);
 }
 
 }  // namespace belote

@@ -26,6 +26,10 @@ class TForm3 : public QDialog {
 
   QLabel* Image14() const { return image14_; }
 
+  // Where the chooser opens: at its place over the table (the parent), kept
+  // on the screen.
+  QPoint Corner() const;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

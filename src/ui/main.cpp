@@ -7,22 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 
 #include "ui/Apropos.h"
+#include "ui/Desktop.h"
 #include "ui/GamePictures.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
 namespace {
-
-bool HasDisplay() {
-  const auto set = [](const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
-  };
-  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
 
 // The table reads its pictures, sounds and help page from the working
 // directory. An installed game keeps them in share/belote beside its bin
@@ -39,21 +33,30 @@ void MoveToDataFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const belote::DisplayEnvironment env = belote::ReadDisplayEnvironment();
+  const QString platform = belote::ChoosePlatform(env);
   // Without a screen Qt would abort with a long message; say it in one line.
-  if (!HasDisplay()) {
+  if (platform.isEmpty()) {
     std::fputs(
         "belote: no graphical display found; run it under a desktop session or with: "
         "xvfb-run ./belote\n",
         stderr);
     return 1;
   }
-
-  QApplication app(argc, argv);
+  // The choice is for this program only: a viewer started for the help page
+  // picks its own.
+  const bool platformChosenHere = env.platform.isEmpty();
+  if (platformChosenHere) qputenv("QT_QPA_PLATFORM", platform.toLocal8Bit());
+  std::unique_ptr<QApplication> application;
+  belote::StartOnDisplay(belote::DisplayName(env, platform),
+                         [&] { application = std::make_unique<QApplication>(argc, argv); });
+  if (platformChosenHere) qunsetenv("QT_QPA_PLATFORM");
+  belote::LoadQtFrench(*application);
   MoveToDataFolder();
   QApplication::setApplicationName(QStringLiteral("belote"));
   QApplication::setApplicationDisplayName(QStringLiteral("Belote"));
-  QApplication::setWindowIcon(
-      QIcon(belote::LoadGamePicture(QStringLiteral("Im/Icone.png"), app.devicePixelRatio())));
+  QApplication::setWindowIcon(QIcon(
+      belote::LoadGamePicture(QStringLiteral("Im/Icone.png"), application->devicePixelRatio())));
 
   try {
     // The table first (its creation shows the about box), then the windows

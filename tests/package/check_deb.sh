@@ -43,8 +43,12 @@ description=$(field Description)
 [ "$(head -n1 <<<"$description" | wc -c)" -le 81 ] || problem "Description's first line is too long"
 depends=", $(field Depends),"
 for dep in libqt6widgets6 libqt6gui6 libqt6multimedia6 fonts-liberation \
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n; do
   [[ "$depends" == *", $dep"[\ ,]* ]] || problem "Depends lacks $dep: $(field Depends)"
+done
+recommends=", $(field Recommends),"
+for dep in xdg-utils qt6-wayland; do
+  [[ "$recommends" == *", $dep"[\ ,]* ]] || problem "Recommends lacks $dep: $(field Recommends)"
 done
 
 # "mode owner size date time ./path" -> "mode size path" without the "./".

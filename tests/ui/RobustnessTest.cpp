@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDirIterator>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -31,6 +33,7 @@ namespace {
 
 const char* const kQuestion = " Tu la prends cette carte?";
 const char* const kAnotherGame = " On s'en fait une autre ?->";
+const char* const kQuitQuestion = "Etes-vous sur de vouloir quitter?";
 // Set for the copies of this program that play in a damaged game folder.
 const char* const kChildVariable = "BELOTE_ROBUST_CHILD";
 
@@ -487,28 +490,41 @@ class RobustnessTest : public QObject {
 
   // --- Closing the window at any moment ---
 
-  void closeRequestEndsTheProgramCleanly_data() {
+  void closeRequestAsksFirstThenEnds_data() {
     QTest::addColumn<QString>("moment");
     for (const char* m : {"options panel", "start box", "pause", "bidding box", "trick box",
                           "glide", "human to play"})
       QTest::newRow(m) << m;
   }
 
-  void closeRequestEndsTheProgramCleanly() {
+  void closeRequestAsksFirstThenEnds() {
+    // The window manager's close button or Alt+F4 at any moment: the player
+    // is asked, once, and only when the deal has come back to him; "&Oui"
+    // then ends the program cleanly.
     QFETCH(QString, moment);
     auto form = NewTable(false, /*exitOnQuit=*/true, 5);
     TForm1* table = form.get();
     Recorder recorder;
     form->GameState().observer = &recorder;
-    size_t boxesAtClose = 0;
     bool asked = false;
+    int questions = 0;
+    bool questionDuringPlayStep = false;
+    size_t boxesAtQuestion = 0;
     const auto close = [&] {
       if (asked) return;
       asked = true;
+      // An impatient player: more requests before the question add nothing.
       AskToClose(*table);
-      boxesAtClose = boxes_.size();
+      AskToClose(*table);
     };
     onBox_ = [&](const std::string& text) {
+      if (text == kQuitQuestion) {
+        ++questions;
+        questionDuringPlayStep = questionDuringPlayStep || table->GameState().inPlayStep;
+        AskToClose(*table);  // while the question is up
+        boxesAtQuestion = boxes_.size();
+        return kAnswerYes;
+      }
       if ((moment == "start box" && text.starts_with("Désolé")) ||
           (moment == "bidding box" && text.ends_with(kQuestion)) ||
           (moment == "trick box" && text == "Validez cette main"))
@@ -523,7 +539,7 @@ class RobustnessTest : public QObject {
     inPause.start();
 
     // The whole program's run: from the table's first showing to the end
-    // of its event loop, with a watchdog in case the close never comes.
+    // of its event loop, with a watchdog in case the end never comes.
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
@@ -557,39 +573,93 @@ class RobustnessTest : public QObject {
 
     QVERIFY(asked);
     QCOMPARE(exitCode, 0);
+    QCOMPARE(questions, 1);
+    QVERIFY(!questionDuringPlayStep);
     QVERIFY(!table->isVisible());
     QVERIFY(table->Table().Closing());
     QVERIFY(!table->GameState().inPlayStep);
     QVERIFY(!table->Timer1->isActive());
-    // Nothing more is asked once the player has asked to leave.
-    QCOMPARE(boxes_.size(), boxesAtClose);
+    // Nothing more is asked once the player has said he leaves.
+    QCOMPARE(boxes_.size(), boxesAtQuestion);
   }
 
-  void closeRequestDuringARealBox() {
+  void closeRequestAnsweredNonPlaysOn() {
+    auto form = StartedTable();
+    TForm1* table = form.get();
+    int questions = 0;
+    int answer = kAnswerNo;
+    onBox_ = [&](const std::string& text) {
+      if (text == kQuitQuestion) {
+        ++questions;
+        return answer;
+      }
+      return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
+    };
+    form->BoutonAClick();
+    const int cards = CardsInHand(form->State());
+    AskToClose(*table);
+    QTRY_COMPARE(questions, 1);
+    QCOMPARE(form->State().DialogResult, kAnswerNo);
+    // The game goes on where it was.
+    QTest::qWait(60);
+    QVERIFY(form->isVisible());
+    QVERIFY(!form->Table().Closing());
+    QCOMPARE(CardsInHand(form->State()), cards);
+    Click(form->HandImage(FirstLegalSlot(form->State())));
+    QTRY_VERIFY(!form->GameState().inPlayStep);
+    QCOMPARE(CardsInHand(form->State()), cards - 1);
+    QCOMPARE(questions, 1);
+
+    // Asked again later, and this time the player leaves.
+    answer = kAnswerYes;
+    AskToClose(*table);
+    QTRY_COMPARE(questions, 2);
+    QVERIFY(form->Table().Closing());
+    QTRY_VERIFY(!form->isVisible());
+  }
+
+  void closeRequestDuringARealBoxWaitsForIt() {
     // The box is really up, modal, when the window manager asks the table
-    // to close: the box goes away unanswered and the program ends.
+    // to close: the box stays until it is answered, the deal goes on to the
+    // human's turn, and then the question comes, once.
     SetMessageAnswerer(nullptr);
     auto form = NewTable(false, /*exitOnQuit=*/true);
     TForm1* table = form.get();
     int boxes = 0;
+    int questions = 0;
+    bool questionDuringPlayStep = false;
+    QPointer<QWidget> handled;
     QTimer poll;
     poll.setInterval(5);
     connect(&poll, &QTimer::timeout, this, [&] {
       QWidget* box = QApplication::activeModalWidget();
-      if (box == nullptr || !box->isVisible()) return;
+      if (box == nullptr || !box->isVisible() || box == handled) return;
+      handled = box;
       ++boxes;
-      if (boxes == 1) {
-        // The start sequence's box about the sound: answered.
-        if (QPushButton* ok = BoxButton(box, "OK")) ok->click();
-      } else if (boxes == 2) {
+      if (QPushButton* ok = BoxButton(box, "OK")) {
+        // The start sequence's box about the sound.
+        ok->click();
+        return;
+      }
+      if (box->findChild<QLabel*>("Text")->text() == kQuitQuestion) {
+        ++questions;
+        questionDuringPlayStep = table->GameState().inPlayStep;
+        BoxButton(box, "&Oui")->click();
+        return;
+      }
+      if (boxes == 2) {
+        AskToClose(*table);
         AskToClose(*table);
       }
+      // The first-round question is declined, every other box confirmed.
+      const bool question = box->findChild<QLabel*>("Text")->text().endsWith(kQuestion);
+      BoxButton(box, question ? "&Non" : "&Oui")->click();
     });
     poll.start();
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    watchdog.start(20000);
+    watchdog.start(30000);
     QTimer::singleShot(0, this, [table] {
       table->FormActivate();
       table->BoutonAClick();
@@ -599,7 +669,9 @@ class RobustnessTest : public QObject {
     poll.stop();
     watchdog.stop();
     QCOMPARE(exitCode, 0);
-    QCOMPARE(boxes, 2);
+    QVERIFY(boxes > 2);
+    QCOMPARE(questions, 1);
+    QVERIFY(!questionDuringPlayStep);
     QVERIFY(!table->isVisible());
     QVERIFY(!table->GameState().inPlayStep);
   }

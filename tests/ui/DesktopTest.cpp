@@ -1,0 +1,489 @@
+// The game on the desktops people have: boxes over the table wherever the
+// table is, Qt's own dialogs in French, the help page without a browser,
+// the choice between X11 and Wayland, and a display that cannot be opened.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "ui/Apropos.h"
+#include "ui/Desktop.h"
+#include "ui/HelpPage.h"
+#include "ui/MessageBoxes.h"
+#include "ui/TablePlace.h"
+#include "ui/Unit1.h"
+#include "ui/Unit3.h"
+
+using namespace belote;
+
+namespace {
+
+const char* const kChildVariable = "BELOTE_DESKTOP_CHILD";
+
+// Runs `act` on the modal window once it is on the screen.
+void WhenModalShows(std::function<void(QWidget*)> act) {
+  auto* poll = new QTimer;
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, [poll, act, tries] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->isVisible()) {
+      poll->stop();
+      poll->deleteLater();
+      QTimer::singleShot(20, [act, modal] { act(modal); });
+    } else if (++*tries > 500) {
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start(10);
+}
+
+QPushButton* ButtonCaptioned(QWidget* box, const QString& caption) {
+  for (QPushButton* b : box->findChildren<QPushButton*>())
+    if (b->text() == caption) return b;
+  return nullptr;
+}
+
+QWidget* HelpWindowOf(QWidget* table) {
+  return table->findChild<QWidget*>("HelpWindow", Qt::FindDirectChildrenOnly);
+}
+
+// A stand-in for the table window: a plain window somewhere on the screen.
+std::unique_ptr<QWidget> TableAt(QPoint corner, QSize size = {400, 300}) {
+  auto table = std::make_unique<QWidget>();
+  table->resize(size);
+  table->move(corner);
+  table->show();
+  return table;
+}
+
+struct Run {
+  int exitCode = -1;
+  QProcess::ExitStatus status = QProcess::CrashExit;
+  QString err;
+};
+
+// Starts the built game with the display variables given (an empty value
+// leaves the variable unset) and waits for it to end.
+Run StartGame(const QString& display, const QString& wayland, const QString& runtimeDir) {
+  QProcess game;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    env.remove(QString::fromLatin1(name));
+  if (!display.isEmpty()) env.insert("DISPLAY", display);
+  if (!wayland.isEmpty()) env.insert("WAYLAND_DISPLAY", wayland);
+  if (!runtimeDir.isEmpty()) env.insert("XDG_RUNTIME_DIR", runtimeDir);
+  game.setProcessEnvironment(env);
+  game.start(QDir::current().absoluteFilePath("belote"), {});
+  Run run;
+  if (!game.waitForFinished(60000)) {
+    game.kill();
+    game.waitForFinished();
+    return run;
+  }
+  run.exitCode = game.exitCode();
+  run.status = game.exitStatus();
+  run.err = QString::fromLocal8Bit(game.readAllStandardError());
+  return run;
+}
+
+bool IsChild() {
+  return qEnvironmentVariableIsSet(kChildVariable);
+}
+
+// A headless Wayland compositor, with its X server when asked for; empty
+// `socket` when it could not be started here.
+struct Compositor {
+  QProcess process;
+  QTemporaryDir runtime;
+  QString socket;
+  QString xDisplay;
+
+  ~Compositor() {
+    process.terminate();
+    if (!process.waitForFinished(5000)) process.kill();
+    process.waitForFinished(5000);
+  }
+
+  bool Start(bool withX) {
+    const QString weston = QStandardPaths::findExecutable("weston");
+    if (weston.isEmpty() || !runtime.isValid()) return false;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    socket = QStringLiteral("belote-test-%1").arg(QCoreApplication::applicationPid());
+    const QString log = runtime.filePath("weston.log");
+    QStringList args = {"--backend=headless-backend.so", "--socket=" + socket, "--idle-time=0",
+                        "--log=" + log};
+    if (withX) args << "--xwayland";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(env);
+    process.start(weston, args);
+    if (!process.waitForStarted(10000)) return false;
+    const QRegularExpression listening("xserver listening on display (:[0-9]+)");
+    for (int i = 0; i < 200; ++i) {
+      QTest::qWait(50);
+      if (process.state() != QProcess::Running) return false;
+      if (!QFile::exists(runtime.filePath(socket))) continue;
+      if (!withX) return true;
+      QFile file(log);
+      if (!file.open(QIODevice::ReadOnly)) continue;
+      const auto match = listening.match(QString::fromLocal8Bit(file.readAll()));
+      if (match.hasMatch()) {
+        xDisplay = match.captured(1);
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { SetMessageAnswerer(nullptr); }
+
+  // --- Boxes over the table ---
+
+  void keptInsideMovesAsLittleAsNeeded() {
+    const QRect screen(0, 0, 1024, 600);
+    // Inside already: untouched; past the bottom right: pulled just inside.
+    QCOMPARE(KeptInside(QRect(100, 100, 300, 100), screen), QPoint(100, 100));
+    QCOMPARE(KeptInside(QRect(900, 550, 300, 100), screen), QPoint(724, 500));
+    // A table larger than the screen (640 x 480): its top-left corner, with
+    // the control panel's Quitter, stays on it.
+    QRect table(QPoint(), QSize(793, 575));
+    table.moveCenter(QRect(0, 0, 640, 480).center());
+    QCOMPARE(KeptInside(table, QRect(0, 0, 640, 480)), QPoint(0, 0));
+    // 1024 x 600 with a panel along its top: the table is taller than what
+    // is left, and its top edge stays just under the panel.
+    const QRect belowPanel(0, 32, 1024, 568);
+    table.moveCenter(belowPanel.center());
+    QCOMPARE(KeptInside(table, belowPanel), QPoint(table.left(), 32));
+  }
+
+  void boxSitsOverTheTableWhereverItIs() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    auto table = TableAt(screen.topLeft() + QPoint(100, screen.height() / 2));
+    QVERIFY(QTest::qWaitForWindowExposed(table.get()));
+    const QPoint corner = table->frameGeometry().topLeft();
+
+    // "Validez cette main" at its place would leave the screen at the
+    // bottom: it is lifted just enough, and keeps its left edge.
+    QRect frame;
+    WhenModalShows([&](QWidget* box) {
+      frame = box->frameGeometry();
+      ButtonCaptioned(box, "&Oui")->click();
+    });
+    ShowTableMessage(table.get(), "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
+    QCOMPARE(frame.left(), corner.x() + 345);
+    QVERIFY(corner.y() + 450 + frame.height() > screen.bottom() + 1);
+    QCOMPARE(frame.bottom(), screen.bottom());
+
+    // Centred boxes stay centred on the screen, wherever the table is.
+    WhenModalShows([&](QWidget* box) {
+      frame = box->frameGeometry();
+      ButtonCaptioned(box, "OK")->click();
+    });
+    ShowTableMessage(table.get(), "Désolé!...Vous n'avez pas de carte sonore.!", Buttons::Ok,
+                     std::nullopt);
+    QVERIFY((frame.center() - QGuiApplication::primaryScreen()->geometry().center())
+                .manhattanLength() <= 2);
+  }
+
+  void suitChooserSitsOverTheTable() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    auto table = TableAt(screen.topLeft() + QPoint(20, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(table.get()));
+    TForm3 chooser([](int) { return true; }, table.get());
+    QPoint placed;
+    WhenModalShows([&](QWidget* modal) {
+      placed = modal->frameGeometry().topLeft();
+      QTest::mouseClick(modal->windowHandle(), Qt::LeftButton, {}, QPoint(300, 50));
+    });
+    chooser.exec();
+    const QPoint want = table->frameGeometry().topLeft() + QPoint(234, 466);
+    QCOMPARE(placed.x(), want.x());
+    QCOMPARE(placed.y(), std::min(want.y(), screen.bottom() + 1 - 98));
+  }
+
+  void tableBoxesFollowTheTable() {
+    // The real table, its boxes through the way the rules ask for them.
+    TForm1Options options;
+    options.showAboutBox = false;
+    // A quiet sound device: the start sequence shows no box of its own.
+    options.soundDevice = true;
+    options.soundSink = [](const std::string&) {};
+    options.exitApplicationOnQuit = false;
+    TForm1 form(options);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Settled: centred again once its frame was known.
+    QTest::qWait(250);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // The table is centred, its corner on the screen.
+    QVERIFY(screen.contains(form.frameGeometry().topLeft()));
+    form.move(screen.topLeft() + QPoint(2, 3));
+    QTRY_COMPARE(form.frameGeometry().topLeft(), screen.topLeft() + QPoint(2, 3));
+    QPoint placed;
+    WhenModalShows([&](QWidget* box) {
+      placed = box->frameGeometry().topLeft();
+      ButtonCaptioned(box, "&Non")->click();
+    });
+    const int answer = form.Table().MessageBox(Box::TakeQuestion, "JEAN Tu la prends cette carte?",
+                                               Buttons::OuiNon, ScreenPos{310, 450});
+    QCOMPARE(answer, kAnswerNo);
+    QCOMPARE(placed, form.frameGeometry().topLeft() + QPoint(310, 450));
+  }
+
+  // --- Qt's own texts ---
+
+  void qtDialogsSpeakFrench() {
+    QVERIFY(LoadQtFrench(*qApp));
+    QColorDialog chooser;
+    QVERIFY(!chooser.windowTitle().isEmpty());
+    QVERIFY2(chooser.windowTitle() != "Select Color", qPrintable(chooser.windowTitle()));
+    QStringList captions;
+    for (QPushButton* b : chooser.findChildren<QPushButton*>()) captions << b->text();
+    QVERIFY2(!captions.contains("Cancel") && !captions.contains("&Cancel"),
+             qPrintable(captions.join(", ")));
+    QVERIFY2(captions.contains("Annuler") || captions.contains("&Annuler"),
+             qPrintable(captions.join(", ")));
+  }
+
+  // --- The help page ---
+
+  void helpPageFallsBackToTheGameWindow() {
+    // No opener at all: the page shows at once in the game's own window.
+    QWidget table;
+    OpenHelpPage(&table, "/nonexistent/belote-opener");
+    QWidget* help = HelpWindowOf(&table);
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    auto* text = help->findChild<QTextBrowser*>("HelpText");
+    QVERIFY(text != nullptr);
+    QVERIFY(text->toPlainText().contains("belote", Qt::CaseInsensitive));
+    QVERIFY(!help->windowTitle().isEmpty());
+    // Every letter can be read: none is as light as the page under it.
+    const QColor paper = text->palette().color(QPalette::Base);
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QBrush ink = fragment.charFormat().foreground();
+        if (ink.style() == Qt::NoBrush || fragment.text().trimmed().isEmpty()) continue;
+        QVERIFY2(qAbs(ink.color().lightness() - paper.lightness()) > 60,
+                 qPrintable(fragment.text()));
+      }
+    }
+    // Asked again: the same window, not a second one.
+    help->hide();
+    OpenHelpPage(&table, "/nonexistent/belote-opener");
+    QCOMPARE(table.findChildren<QTextBrowser*>().size(), 1);
+    QVERIFY(help->isVisible());
+
+    // An opener that ends with an error: the game's window, once it has.
+    QWidget table2;
+    QVERIFY(OpenHelpPage(&table2, "false") != nullptr);
+    QTRY_VERIFY(HelpWindowOf(&table2) != nullptr && HelpWindowOf(&table2)->isVisible());
+
+    // An opener that shows it: nothing of ours.
+    QWidget table3;
+    QPointer<QProcess> opener = OpenHelpPage(&table3, "true");
+    QVERIFY(opener != nullptr);
+    QTRY_VERIFY(opener.isNull());
+    QCOMPARE(HelpWindowOf(&table3), nullptr);
+  }
+
+  void helpButtonWithoutAViewer() {
+    TForm1Options options;
+    options.showAboutBox = false;
+    // A quiet sound device: the start sequence shows no box of its own.
+    options.soundDevice = true;
+    options.soundSink = [](const std::string&) {};
+    options.exitApplicationOnQuit = false;
+    options.helpOpener = "false";
+    TForm1 form(options);
+    form.show();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTRY_VERIFY(HelpWindowOf(&form) != nullptr && HelpWindowOf(&form)->isVisible());
+    // The table still plays: the help window is no box.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+  }
+
+  void missingHelpPageShowsNothing() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    QWidget table;
+    QCOMPARE(OpenHelpPage(&table, "false"), nullptr);
+    QCOMPARE(OpenHelpPage(&table, "/nonexistent/belote-opener"), nullptr);
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(HelpWindowOf(&table), nullptr);
+  }
+
+  // --- X11, Wayland, and no display ---
+
+  void platformFollowsTheXServer() {
+    // A Wayland desktop with its X server: X11, so that boxes can be placed;
+    // Wayland stays as the fall-back.
+    QCOMPARE(ChoosePlatform({"", ":0", "wayland-0"}), QString("xcb;wayland"));
+    QCOMPARE(ChoosePlatform({"", ":1", ""}), QString("xcb"));
+    // No X server: native Wayland.
+    QCOMPARE(ChoosePlatform({"", "", "wayland-1"}), QString("wayland"));
+    // The user's own choice wins; nothing at all gives nothing.
+    QCOMPARE(ChoosePlatform({"offscreen", ":0", "wayland-0"}), QString("offscreen"));
+    QCOMPARE(ChoosePlatform({"", "", ""}), QString());
+
+    QCOMPARE(DisplayName({"", ":87", ""}, "xcb"), QString(":87"));
+    QCOMPARE(DisplayName({"", ":87", "gone"}, "xcb;wayland"), QString(":87 or gone"));
+    QCOMPARE(DisplayName({"", "", ""}, "wayland"), QString("wayland-0"));
+    QCOMPARE(DisplayName({"", "", ""}, "xcb:nograb"), QString(":0"));
+  }
+
+  void displayThatCannotBeOpenedGivesOneLine_data() {
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("X11") << ":87"
+                         << ""
+                         << ":87";
+    QTest::newRow("Wayland") << ""
+                             << "belote-no-compositor"
+                             << "belote-no-compositor";
+    QTest::newRow("both") << ":87"
+                          << "belote-no-compositor"
+                          << ":87 or belote-no-compositor";
+    QTest::newRow("none") << ""
+                          << ""
+                          << "";
+  }
+
+  void displayThatCannotBeOpenedGivesOneLine() {
+    QFETCH(QString, display);
+    QFETCH(QString, wayland);
+    QFETCH(QString, named);
+    if (QFile::exists("/tmp/.X11-unix/X87")) QSKIP("an X server runs on :87 here");
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Run run = StartGame(display, wayland, runtime.path());
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(lines[0].startsWith("belote: "));
+    if (!named.isEmpty())
+      QVERIFY2(lines[0].contains("cannot open the display " + named), qPrintable(lines[0]));
+  }
+
+  void startsAndEndsUnderWeston_data() {
+    QTest::addColumn<bool>("throughX");
+    QTest::newRow("native Wayland") << false;
+    QTest::newRow("XWayland") << true;
+  }
+
+  void startsAndEndsUnderWeston() {
+    QFETCH(bool, throughX);
+    if (IsChild()) QSKIP("the compositor is started by the parent test");
+    Compositor weston;
+    if (!weston.Start(throughX)) QSKIP("weston cannot run headless here");
+
+    // The environment of a Wayland desktop, with or without its X server.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", weston.runtime.path());
+    env.insert("WAYLAND_DISPLAY", weston.socket);
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("DISPLAY");
+    if (throughX) env.insert("DISPLAY", weston.xDisplay);
+    const QString platform =
+        ChoosePlatform({"", env.value("DISPLAY"), env.value("WAYLAND_DISPLAY")});
+    QCOMPARE(platform, QString(throughX ? "xcb;wayland" : "wayland"));
+
+    // The game itself comes up there and stays up.
+    QProcess game;
+    game.setProcessEnvironment(env);
+    game.start(QDir::current().absoluteFilePath("belote"), {});
+    QVERIFY(game.waitForStarted(10000));
+    QVERIFY(!game.waitForFinished(3000));
+    game.kill();
+    game.waitForFinished(5000);
+    QVERIFY2(!game.readAllStandardError().contains("belote:"), "the game could not start");
+
+    // A whole start and end of the table, checked from inside, on the
+    // platform the game would choose.
+    env.insert("QT_QPA_PLATFORM", platform);
+    env.insert(kChildVariable, "1");
+    // This run is about starting and ending on the compositor; the memory
+    // that Qt's Wayland platform keeps to the end is not the game's.
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
+    env.insert("BELOTE_EXPECTED_PLATFORM", throughX ? "xcb" : "wayland");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"startAndEndTheTable"});
+    QVERIFY(child.waitForFinished(60000));
+    const QString out =
+        QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(out.right(3000)));
+    QVERIFY2(out.contains("PASS   : DesktopTest::startAndEndTheTable()"),
+             qPrintable(out.right(3000)));
+  }
+
+  void startAndEndTheTable() {
+    if (!IsChild()) QSKIP("run by startsAndEndsUnderWeston inside the compositor");
+    QCOMPARE(QGuiApplication::platformName(), qEnvironmentVariable("BELOTE_EXPECTED_PLATFORM"));
+    TForm1Options options;
+    options.soundDevice = true;
+    options.soundSink = [](const std::string&) {};
+    // The about box comes first, as at every start; its button closes it.
+    WhenModalShows([](QWidget* about) { about->findChild<QPushButton*>("BitBtn2")->click(); });
+    TForm1 form(options);
+    bool overTheTable = false;
+    bool asked = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(30000);
+    QTimer::singleShot(500, this, [&] {
+      // Then the compositor's close button: the question belongs to the
+      // table, and "&Oui" ends the program.
+      WhenModalShows([&](QWidget* box) {
+        asked = box->findChild<QLabel*>("Text")->text() == "Etes-vous sur de vouloir quitter?";
+        overTheTable = box->windowHandle() != nullptr &&
+                       box->windowHandle()->transientParent() == form.windowHandle();
+        ButtonCaptioned(box, "&Oui")->click();
+      });
+      QCloseEvent close;
+      QCoreApplication::sendEvent(form.windowHandle(), &close);
+    });
+    form.show();
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(asked);
+    QVERIFY(overTheTable);
+    QVERIFY(!form.isVisible());
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "DesktopTest.moc"
