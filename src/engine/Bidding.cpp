@@ -29,10 +29,6 @@ int NextSeat(int seat) {
   return seat == 4 ? 1 : seat + 1;
 }
 
-void EmptyBidLabels(TableWindow& w) {
-  for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), "");
-}
-
 void ShowRoundLine(Game& g) {
   g.w.SetText(Control::ET3, TextLine("TOUR = ")
                                 << g.s.BidTurn << "       OUVERTURE = " << g.s.Opener);
@@ -52,13 +48,13 @@ void EndRound(Game& g, int taker) {
   g.w.SetText(Control::ET1, TextLine("NOUVEAU PRENEUR = ") << taker);
   if (s.BidTurn == 4) s.BidTurn = 0;
   s.Speaker = NextSeat(s.Opener);
-  EmptyBidLabels(g.w);
+  SetBidLabels(g.w, "");
 }
 
 void StartRound(Game& g) {
   TableState& s = g.s;
   ShowRoundLine(g);
-  EmptyBidLabels(g.w);
+  SetBidLabels(g.w, "");
   s.PassCount = 0;
 }
 

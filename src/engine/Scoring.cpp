@@ -1,9 +1,7 @@
 #include "engine/Scoring.h"
 
-#include <array>
 #include <string>
 
-#include "engine/NumberedLines.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
 
@@ -15,23 +13,9 @@ bool IsSeat(int s) {
   return s >= 1 && s <= 4;
 }
 
-// " 3 : Total = " and the points: the deal total line beside a seat's panel,
-// written at every trick. A deal is worth 162 and the last ten; a seat may
-// carry more from earlier deals, which is rarer.
-const auto kDealTotalLines = [] {
-  std::array<NumberedLines, 5> lines;
-  for (int seat = 1; seat <= 4; ++seat) {
-    lines[seat] = NumberedLines(TextLine(" ") << seat << " : Total = ", 200);
-  }
-  return lines;
-}();
-
+// " 3 : Total = " and the points: the deal total line beside a seat's panel.
 void ShowDealTotal(Game& g, int seat, int points) {
-  kDealTotalLines[seat].Show(g.w, ETControl(18 + seat), points);
-}
-
-void ClearBidLabels(Game& g) {
-  for (int seat = 1; seat <= 4; ++seat) g.w.SetText(BidLabel(seat), " ");
+  g.w.SetText(ETControl(18 + seat), TextLine(" ") << seat << " : Total = " << points);
 }
 
 int AnnounceSum(const TableState& s, int seat) {
@@ -167,15 +151,12 @@ void CloseTrick(Game& g) {
   s.LedBest = 0;
   if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k]);
 
-  // Asked after every trick: the words are made once rather than eight
-  // times a deal (they are too long to be kept without the heap).
-  static const std::string kConfirmTrick = "Validez cette main";
-  ShowBox(g, Box::ConfirmTrick, kConfirmTrick, Buttons::Oui, ScreenPos{345, 450});
+  ShowBox(g, Box::ConfirmTrick, "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
 
   s.HighCard = 0;
   s.LedCard = 0;
   g.w.SetText(Control::Meilleur, " ");
-  ClearBidLabels(g);
+  SetBidLabels(g.w, " ");
   for (int seat = 1; seat <= 4; ++seat) g.w.LoadPicture(TablePlace(seat), kClearedPlaceFile);
 }
 
@@ -193,7 +174,7 @@ void EndDeal(Game& g) {
   }
   if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k] + (s.CapotSeen == 0 ? 10 : 0));
   OnePause(g);
-  ClearBidLabels(g);
+  SetBidLabels(g.w, " ");
 
   s.BeloteSeat = 0;
   s.BeloteStage = 0;
@@ -214,7 +195,7 @@ void EndDeal(Game& g) {
     if (dedans) g.w.SetText(BidLabel(T), " DEDANS");
     OnePause(g);
     OnePause(g);
-    ClearBidLabels(g);
+    SetBidLabels(g.w, " ");
     SettleContract(s, T);
   }
 

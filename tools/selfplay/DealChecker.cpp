@@ -20,7 +20,8 @@ int AnnounceSum(const TableState& s, int seat) {
 
 DealChecker::DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human,
                          PlayObserver& next)
-    : DealChecker(s, [&table] { table.Stop(); }, human, next) {}
+    : DealChecker(
+          s, [&table] { table.Stop(); }, human, next) {}
 
 DealChecker::DealChecker(const TableState& s, std::function<void()> stop, HumanMode human,
                          PlayObserver& next)

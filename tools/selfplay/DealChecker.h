@@ -17,8 +17,7 @@ class DealChecker : public PlayObserver {
   // `next` sees every hook after the check (the deal counter or transcript).
   DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human, PlayObserver& next);
   // The same for any table: `stop` makes the engine stop at its next wait.
-  DealChecker(const TableState& s, std::function<void()> stop, HumanMode human,
-              PlayObserver& next);
+  DealChecker(const TableState& s, std::function<void()> stop, HumanMode human, PlayObserver& next);
 
   // Empty while every rule holds; else "deal D (seed S): what broke".
   const std::string& Breach() const { return breach_; }

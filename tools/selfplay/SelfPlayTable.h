@@ -1,7 +1,6 @@
 // The card table as the self-play runner sees it: no window, no waits, every
 // box confirmed, the human's questions passed to the seat that plays for him.
-// When a transcript is asked for it keeps the few texts the transcript needs;
-// otherwise no text is handed to it at all.
+// When a transcript is asked for it keeps the few texts the transcript needs.
 #pragma once
 
 #include <cstdint>
@@ -37,18 +36,18 @@ class SelfPlayTable : public HeadlessTable {
   // Ends the run: the engine stops at its next wait.
   void Stop() { closing_ = true; }
 
+  void SetText(Control c, std::string_view text) override;
   int MessageBox(Box box, const std::string& text, Buttons buttons,
                  std::optional<ScreenPos> pos) override;
   void RunSuitChooser() override;
   void Quit() override { closing_ = true; }
   bool Closing() const override { return closing_; }
-
- protected:
-  void ShowText(Control c, std::string_view text) override;
+  bool KeepsTexts() const override { return keepTexts_; }
 
  private:
   TableState& s_;
   HumanSeat& human_;
+  bool keepTexts_;
   bool closing_ = false;
   TableTexts texts_;
 };
