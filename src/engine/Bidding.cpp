@@ -76,6 +76,17 @@ std::string FirstLetters(const std::string& text, int letters) {
 
 }  // namespace
 
+bool TakesInRound1(const TableState& s, int seat) {
+  return s.SuitCount[s.TrumpSuit][seat] > 1;
+}
+
+int NamesInRound2(const TableState& s, int seat) {
+  for (int suit = 1; suit <= 4; ++suit) {
+    if (s.SuitCount[suit][seat] > 2) return suit;
+  }
+  return 0;
+}
+
 void CountTurnedSuit(TableState& s) {
   s.TrumpSuit = SuitOfPicture(s.TurnedCard);
   s.TurnedSuitText = std::to_string(s.TrumpSuit);
@@ -112,7 +123,7 @@ void FirstBidRound(Game& g) {
       }
     } else {
       w.SetText(Control::ET14, "PATIENCE REFLEXION JOUEURS");
-      if (s.SuitCount[s.TrumpSuit][seat] > 1) {
+      if (TakesInRound1(s, seat)) {
         Speak(g, 1, seat, "Je prends", s.TrumpSuit);
         took = true;
       } else {
@@ -159,15 +170,12 @@ void SecondBidRound(Game& g) {
     } else {
       w.SetText(Control::ET14, "PATIENCE REFLEXION JOUEURS");
       ShowRoundLine(g);
-      for (int suit = 1; suit <= 4 && !took; ++suit) {
-        if (s.SuitCount[suit][seat] > 2) {
-          s.TrumpSuit = suit;
-          w.LoadPicture(Control::Image13, PictureFile(SuitSignPicture(suit)));
-          Speak(g, 2, seat, "Je prends", suit);
-          took = true;
-        }
-      }
-      if (!took) {
+      if (const int suit = NamesInRound2(s, seat)) {
+        s.TrumpSuit = suit;
+        w.LoadPicture(Control::Image13, PictureFile(SuitSignPicture(suit)));
+        Speak(g, 2, seat, "Je prends", suit);
+        took = true;
+      } else {
         Speak(g, 2, seat, "Deux", 0);
         ++s.PassCount;
       }

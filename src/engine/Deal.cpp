@@ -11,9 +11,6 @@
 
 namespace belote {
 
-const int kHandLeft[9] = {0, 236, 300, 364, 428, 492, 556, 620, 680};
-const int kHandTop[9] = {0, 412, 396, 388, 380, 380, 388, 396, 412};
-
 void ResetTableDisplay(TableState& s, TableWindow& w) {
   for (int slot = 1; slot <= 8; ++slot) w.LoadPicture(HandImage(slot), kBlankHandFile);
   w.LoadPicture(Control::Image13, kBlankHandFile);

@@ -18,11 +18,6 @@ namespace belote {
 
 namespace {
 
-// Where each computer seat's card starts its glide and where it comes to
-// rest on the table, seats 2..4.
-constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
-constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
-
 // The card value line of a seat: bare at the start of a deal, or with the
 // points of the card it just played.
 std::string ValueLine(int seat) {
@@ -316,7 +311,7 @@ bool HandImageClick(Game& g, int slot) {
   s.CurRow = slot;
   SetBidLabels(g.w, "");
   if (s.AnimationOn == 1) {
-    g.w.SetImageTop(HandImage(slot), 420);
+    g.w.SetImageTop(HandImage(slot), kClickedCardTop);
     g.w.StartAnimationTimer();
     return true;
   }

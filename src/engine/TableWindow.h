@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/TableGeometry.h"
+
 namespace belote {
 
 // The controls the engine writes to, named as on the table.
