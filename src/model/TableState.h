@@ -75,11 +75,13 @@ struct TableState {
   int CurSeatIdx = 0;  // seat - 1 of the player to play
 
   // --- Deal scoring and game ---
-  int DealPoints[5] = {};
+  // Running totals are 64-bit: however high the target and however long the
+  // game, no total a game can reach comes near their range.
+  std::int64_t DealPoints[5] = {};
   int TrickFlag[5] = {};  // 0 no trick won, 1 some, 2 taker tied for the best
   int CapotSeen = 0;
-  int Pot = 0;
-  int GameScore[5] = {};
+  std::int64_t Pot = 0;
+  std::int64_t GameScore[5] = {};
   int GameWinner = 0;
   int TargetScore = 0;
 
