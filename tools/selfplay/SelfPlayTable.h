@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,14 +55,27 @@ class SelfPlayTable : public HeadlessTable {
 };
 
 // A clock that moves one second on every reading, from a chosen start: runs
-// repeat exactly, and two shuffles in a row never get the same seed.
+// repeat exactly, and two shuffles in a row never get the same seed. A run
+// that would read past the largest second stops there instead of going round
+// to negative seconds.
 class SteppingClock : public SecondsClock {
  public:
   explicit SteppingClock(std::int64_t start) : next_(start) {}
-  std::int64_t Now() override { return next_++; }
+  std::int64_t Now() override {
+    if (spent_) {
+      throw std::runtime_error("the shuffles used every second up to the largest one (" +
+                               std::to_string(next_) + "); start again with a smaller --seed");
+    }
+    if (next_ == std::numeric_limits<std::int64_t>::max()) {
+      spent_ = true;
+      return next_;
+    }
+    return next_++;
+  }
 
  private:
   std::int64_t next_;
+  bool spent_ = false;
 };
 
 }  // namespace belote::selfplay
