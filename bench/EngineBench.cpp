@@ -71,8 +71,7 @@ struct DealtTable {
   }
 };
 
-// Many different deals, taken in turn: asked about one hand over and over,
-// the machine would learn every turn the choice takes, which no game allows.
+// Many different deals, taken in turn, as a game meets them.
 std::vector<std::unique_ptr<DealtTable>> ManyDeals(int count) {
   std::vector<std::unique_ptr<DealtTable>> deals;
   for (int n = 0; n < count; ++n)

@@ -158,7 +158,7 @@ class Watcher : public PlayObserver {
   bool handsDealt_ = false;
   int humanCards_ = 0;
   bool scored_ = false;
-  int scores_[5] = {};
+  std::int64_t scores_[5] = {};
   int winner_ = 0;
   int shuffles_ = 0;
   int gamesWon_ = 0;
@@ -332,7 +332,7 @@ class Driver {
   // Runs one action of the player and checks the table after it; returns
   // what the action returns (whether a click was accepted).
   bool Act(const std::function<bool()>& action, const char* what) {
-    int scoresBefore[5];
+    std::int64_t scoresBefore[5];
     for (int seat = 1; seat <= 4; ++seat) scoresBefore[seat] = s_.GameScore[seat];
     const int humanCardsBefore = watcher_.humanCards_;
     watcher_.scored_ = false;
@@ -342,7 +342,7 @@ class Driver {
     return result;
   }
 
-  void CheckTable(const char* what, const int (&scoresBefore)[5], int humanCardsBefore) {
+  void CheckTable(const char* what, const std::int64_t (&scoresBefore)[5], int humanCardsBefore) {
     const std::string after = std::string(" after ") + what;
     const struct {
       const char* name;
@@ -376,7 +376,7 @@ class Driver {
 
     // Scores move only when a deal is credited, or back to zero for a new game.
     for (int seat = 1; seat <= 4; ++seat) {
-      const int now = s_.GameScore[seat];
+      const std::int64_t now = s_.GameScore[seat];
       const bool ok = !watcher_.scored_
                           ? now == scoresBefore[seat]
                           : now == watcher_.scores_[seat] || (watcher_.winner_ != 0 && now == 0);

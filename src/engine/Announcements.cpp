@@ -1,5 +1,6 @@
 #include "engine/Announcements.h"
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -173,12 +174,10 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
   s.BelotePoints[seat] = belote ? 20 : 0;
 
   // Eights and sevens make no carré, so only the six high ranks are counted.
-  // A rank's four pictures lie eight apart, one in each suit's byte: brought
-  // down to the low bit of each byte, the multiplication adds the four bytes
-  // up into the top one.
+  // A rank's four pictures lie eight apart, one in each suit.
   for (int rank = kAce; rank <= kNine; ++rank) {
     const std::uint32_t suits = hand.bits >> (rank - 1) & 0x01010101u;
-    s.RankCount[rank] = static_cast<int>(suits * 0x01010101u >> 24);
+    s.RankCount[rank] = std::popcount(suits);
   }
 
   int carreRank = 0;

@@ -29,10 +29,6 @@ int NextSeat(int seat) {
   return seat == 4 ? 1 : seat + 1;
 }
 
-void EmptyBidLabels(TableWindow& w) {
-  for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), "");
-}
-
 void ShowRoundLine(Game& g) {
   g.w.SetText(Control::ET3, TextLine("TOUR = ")
                                 << g.s.BidTurn << "       OUVERTURE = " << g.s.Opener);
@@ -52,13 +48,13 @@ void EndRound(Game& g, int taker) {
   g.w.SetText(Control::ET1, TextLine("NOUVEAU PRENEUR = ") << taker);
   if (s.BidTurn == 4) s.BidTurn = 0;
   s.Speaker = NextSeat(s.Opener);
-  EmptyBidLabels(g.w);
+  SetBidLabels(g.w, "");
 }
 
 void StartRound(Game& g) {
   TableState& s = g.s;
   ShowRoundLine(g);
-  EmptyBidLabels(g.w);
+  SetBidLabels(g.w, "");
   s.PassCount = 0;
 }
 
@@ -79,6 +75,17 @@ std::string FirstLetters(const std::string& text, int letters) {
 }
 
 }  // namespace
+
+bool TakesInRound1(const TableState& s, int seat) {
+  return s.SuitCount[s.TrumpSuit][seat] > 1;
+}
+
+int NamesInRound2(const TableState& s, int seat) {
+  for (int suit = 1; suit <= 4; ++suit) {
+    if (s.SuitCount[suit][seat] > 2) return suit;
+  }
+  return 0;
+}
 
 void CountTurnedSuit(TableState& s) {
   s.TrumpSuit = SuitOfPicture(s.TurnedCard);
@@ -116,7 +123,7 @@ void FirstBidRound(Game& g) {
       }
     } else {
       w.SetText(Control::ET14, "PATIENCE REFLEXION JOUEURS");
-      if (s.SuitCount[s.TrumpSuit][seat] > 1) {
+      if (TakesInRound1(s, seat)) {
         Speak(g, 1, seat, "Je prends", s.TrumpSuit);
         took = true;
       } else {
@@ -163,15 +170,12 @@ void SecondBidRound(Game& g) {
     } else {
       w.SetText(Control::ET14, "PATIENCE REFLEXION JOUEURS");
       ShowRoundLine(g);
-      for (int suit = 1; suit <= 4 && !took; ++suit) {
-        if (s.SuitCount[suit][seat] > 2) {
-          s.TrumpSuit = suit;
-          w.LoadPicture(Control::Image13, PictureFile(SuitSignPicture(suit)));
-          Speak(g, 2, seat, "Je prends", suit);
-          took = true;
-        }
-      }
-      if (!took) {
+      if (const int suit = NamesInRound2(s, seat)) {
+        s.TrumpSuit = suit;
+        w.LoadPicture(Control::Image13, PictureFile(SuitSignPicture(suit)));
+        Speak(g, 2, seat, "Je prends", suit);
+        took = true;
+      } else {
         Speak(g, 2, seat, "Deux", 0);
         ++s.PassCount;
       }

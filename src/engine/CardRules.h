@@ -10,7 +10,6 @@ namespace belote {
 // Does `card` beat `best`, the card now winning the trick? True for any card
 // on an empty trick (best 0), a trump on a plain card, or a higher card of
 // best's own block.
-// Asked for every card played, so written out where it is used.
 inline bool TakesLead(int card, int best) {
   if (best == 0) return true;
   if (SameSuit(card, best)) return card > best;
@@ -25,8 +24,7 @@ bool IsLegalHumanCard(const TableState& s, int slot);
 inline void RecordPlayedCard(TableState& s, int code) {
   if (code < 1 || code > 32) return;
   s.Played[code] = 1;
-  // Counted without a branch: whether a card is a trump is anybody's guess.
-  s.TrumpsPlayed += IsTrump(code) ? 1 : 0;
+  if (IsTrump(code)) ++s.TrumpsPlayed;
 }
 
 }  // namespace belote

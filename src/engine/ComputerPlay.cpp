@@ -1,20 +1,15 @@
 #include "engine/ComputerPlay.h"
 
-#include <bit>
-
 #include "engine/CardRules.h"
 
 namespace belote {
 
 int SlotOfCode(const TableState& s, int seat, int code) {
   if (code == 0) return 0;
-  // Every slot is compared, none skipped: where the card stands is anybody's
-  // guess, and a loop that stopped there would be guessed wrong.
-  unsigned matches = 0;
   for (int slot = 1; slot <= 8; ++slot) {
-    matches |= unsigned{s.SlotCard[seat][slot] == code} << slot;
+    if (s.SlotCard[seat][slot] == code) return slot;
   }
-  return matches == 0 ? 0 : std::countr_zero(matches);
+  return 0;
 }
 
 ComputerChoice AnyCard(const TableState& s, int seat) {

@@ -19,15 +19,14 @@ ComputerChoice ChooseFollowCard(TableState& s, int seat);
 
 // The rules cover every card, so this is only asked with a hand the deal
 // never produces: still a real card rather than an empty slot.
-[[gnu::cold]] ComputerChoice AnyCard(const TableState& s, int seat);
+ComputerChoice AnyCard(const TableState& s, int seat);
 
 // Lead rules when TrickPos is 1, follow rules otherwise. Following with a
 // first trump on a plain trick also sets LedBest. Nothing else is changed.
 inline ComputerChoice ChooseComputerCard(TableState& s, int seat) {
   const ComputerChoice choice =
       s.TrickPos == 1 ? ChooseLeadCard(s, seat) : ChooseFollowCard(s, seat);
-  if (choice.slot == 0) [[unlikely]]
-    return AnyCard(s, seat);
+  if (choice.slot == 0) return AnyCard(s, seat);
   return choice;
 }
 

@@ -6,10 +6,6 @@
 
 namespace belote {
 
-// Home positions of the hand images, slots 1..8 (index 0 unused).
-extern const int kHandLeft[9];
-extern const int kHandTop[9];
-
 // Empty hand and trump pictures, score lines at " = 0000" (new game).
 void ResetTableDisplay(TableState& s, TableWindow& w);
 // Draws the 32 pictures into first-five slots and reserved cards; turns up

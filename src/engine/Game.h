@@ -55,7 +55,6 @@ struct Game {
 };
 
 // One 500 ms pause; stops the play step if the program is ending meanwhile.
-// Short enough to be written out where it is used: a deal has some sixty.
 inline void OnePause(Game& g) {
   g.w.Pause();
   if (g.w.Closing()) throw ProgramEnds{};

@@ -1,6 +1,5 @@
 #include "engine/PlayStep.h"
 
-#include <array>
 #include <cassert>
 #include <cstddef>
 #include <string>
@@ -11,7 +10,6 @@
 #include "engine/CardRules.h"
 #include "engine/ComputerPlay.h"
 #include "engine/Deal.h"
-#include "engine/NumberedLines.h"
 #include "engine/Scoring.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
@@ -20,72 +18,22 @@ namespace belote {
 
 namespace {
 
-// Where each computer seat's card starts its glide and where it comes to
-// rest on the table, seats 2..4.
-constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
-constexpr int kPlaceLeft[5] = {0, 0, 240, 345, 450};
-
-// The card value lines of the seats, bare at the start of a deal or with the
-// points of the card just played (0 to 20), one written for every card.
-const auto kValueLines = [] {
-  std::array<NumberedLines, 5> lines;
-  for (int seat = 1; seat <= 4; ++seat) {
-    lines[seat] =
-        NumberedLines(TextLine(" ") << seat << " - Valeur de la carte qu' il joue = ", 20);
-  }
-  return lines;
-}();
-
+// The card value line of a seat: bare at the start of a deal, or with the
+// points of the card it just played.
+std::string ValueLine(int seat) {
+  return (TextLine(" ") << seat << " - Valeur de la carte qu' il joue = ").ToString();
+}
 void ShowValueLine(TableWindow& w, int seat) {
-  w.SetText(ETControl(14 + seat), kValueLines[seat].Head());
+  w.SetText(ETControl(14 + seat), ValueLine(seat));
 }
 void ShowValueLine(TableWindow& w, int seat, int points) {
-  kValueLines[seat].Show(w, ETControl(14 + seat), points);
-}
-
-// The trick line: who holds the trick and the points in it so far, written
-// for every card. Four cards are worth 56 at most.
-const auto kTrickLines = [] {
-  std::array<NumberedLines, 5> lines;
-  for (int holder = 0; holder <= 4; ++holder) {
-    lines[holder] = NumberedLines(TextLine("TENANT = ") << holder << "        MAIN = ", 56);
-  }
-  return lines;
-}();
-
-void ShowTrickLine(TableWindow& w, int holder, int points) {
-  if (holder >= 0 && holder <= 4) [[likely]] {
-    kTrickLines[holder].Show(w, Control::ET2, points);
-  } else {
-    w.SetText(Control::ET2, TextLine("TENANT = ") << holder << "        MAIN = " << points);
-  }
-}
-
-// "ARNAL prend à Pique": what the table is told when a computer seat takes,
-// nearly every deal; made once for each seat and suit.
-const std::string& TakerMessage(int seat, int suit) {
-  static const auto kMessages = [] {
-    std::array<std::array<std::string, 5>, 5> messages;
-    for (int taker = 2; taker <= 4; ++taker) {
-      for (int trump = 1; trump <= 4; ++trump) {
-        messages[taker][trump] = std::string(kSeatNames[taker]) + " prend à " + kSuitNames[trump];
-      }
-    }
-    return messages;
-  }();
-  assert(seat >= 2 && seat <= 4 && suit >= 1 && suit <= 4);
-  return kMessages[seat][suit];
-}
-
-void EmptyBidLabels(TableWindow& w, std::string_view text) {
-  for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
+  if (w.KeepsTexts()) w.SetText(ETControl(14 + seat), TextLine(ValueLine(seat)) << points);
 }
 
 template <typename T>
 void Zero(T& value) {
   value = T{};
 }
-// A text is emptied in place, keeping its room for the next deal's words.
 void Zero(std::string& text) {
   text.clear();
 }
@@ -180,7 +128,7 @@ void DealNewHand(Game& g) {
       s.Speaker = s.Speaker == 1 ? 4 : s.Speaker - 1;
       s.Opener = s.Opener == 1 ? 4 : s.Opener - 1;
       s.BidPhase = 2;
-      EmptyBidLabels(w, "");
+      SetBidLabels(w, "");
       SecondBidRound(g);
       s.BidPhase = 1;
     }
@@ -189,15 +137,16 @@ void DealNewHand(Game& g) {
     if (!redeal) break;
     ShowBox(g, Box::Redeal, "TOUT LE MONDE PASSE AU 2eme TOUR.\n ON REDONNE DES CARTES!",
             Buttons::Oui, ScreenPos{345, 450});
-    EmptyBidLabels(w, "");
+    SetBidLabels(w, "");
   }
 
   GiveTurnedCard(s, s.Taker);
   if (s.Taker >= 2) {
-    ShowBox(g, Box::TakerAnnounced, TakerMessage(s.Taker, s.TrumpSuit), Buttons::Oui,
+    ShowBox(g, Box::TakerAnnounced,
+            std::string(kSeatNames[s.Taker]) + " prend à " + kSuitNames[s.TrumpSuit], Buttons::Oui,
             ScreenPos{345, 450});
   }
-  EmptyBidLabels(w, " ");
+  SetBidLabels(w, " ");
 
   CompleteDeal(s, w);
   RecodeCards(s);
@@ -255,7 +204,10 @@ void ShowAndTakeCard(Game& g) {
   if (seat == s.BeloteSeat) CallBelote(s, w, seat, card);
   s.TrickPoints += points;
   s.SlotCard[seat][slot] = 0;
-  ShowTrickLine(w, s.TrickHolder, s.TrickPoints);
+  if (w.KeepsTexts()) {
+    w.SetText(Control::ET2, TextLine("TENANT = ")
+                                << s.TrickHolder << "        MAIN = " << s.TrickPoints);
+  }
 }
 
 void PlayHumanCard(Game& g) {
@@ -357,9 +309,9 @@ bool HandImageClick(Game& g, int slot) {
   if (g.inPlayStep || slot < 1 || slot > 8) return false;
   if (!IsLegalHumanCard(s, slot)) return false;
   s.CurRow = slot;
-  for (int seat = 1; seat <= 4; ++seat) g.w.SetText(BidLabel(seat), "");
+  SetBidLabels(g.w, "");
   if (s.AnimationOn == 1) {
-    g.w.SetImageTop(HandImage(slot), 420);
+    g.w.SetImageTop(HandImage(slot), kClickedCardTop);
     g.w.StartAnimationTimer();
     return true;
   }

@@ -1,9 +1,8 @@
 #include "engine/Scoring.h"
 
-#include <array>
+#include <cstdint>
 #include <string>
 
-#include "engine/NumberedLines.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
 
@@ -15,23 +14,9 @@ bool IsSeat(int s) {
   return s >= 1 && s <= 4;
 }
 
-// " 3 : Total = " and the points: the deal total line beside a seat's panel,
-// written at every trick. A deal is worth 162 and the last ten; a seat may
-// carry more from earlier deals, which is rarer.
-const auto kDealTotalLines = [] {
-  std::array<NumberedLines, 5> lines;
-  for (int seat = 1; seat <= 4; ++seat) {
-    lines[seat] = NumberedLines(TextLine(" ") << seat << " : Total = ", 200);
-  }
-  return lines;
-}();
-
-void ShowDealTotal(Game& g, int seat, int points) {
-  kDealTotalLines[seat].Show(g.w, ETControl(18 + seat), points);
-}
-
-void ClearBidLabels(Game& g) {
-  for (int seat = 1; seat <= 4; ++seat) g.w.SetText(BidLabel(seat), " ");
+// " 3 : Total = " and the points: the deal total line beside a seat's panel.
+void ShowDealTotal(Game& g, int seat, std::int64_t points) {
+  g.w.SetText(ETControl(18 + seat), TextLine(" ") << seat << " : Total = " << points);
 }
 
 int AnnounceSum(const TableState& s, int seat) {
@@ -52,14 +37,14 @@ bool AboveTheOtherTwo(const TableState& s, int seat, int taker) {
 // Settles the taker's contract once the deal points hold the announcements
 // of every seat that won a trick.
 void SettleContract(TableState& s, int taker) {
-  const int A = AnnounceSum(s, taker);
-  const int B = s.BelotePoints[taker];
+  const std::int64_t A = AnnounceSum(s, taker);
+  const std::int64_t B = s.BelotePoints[taker];
   // A taker who won no trick never had his announcements and belote joined
   // to his deal points, so there is nothing of them to take out of what he
   // hands over, and nothing to put back.
   const bool joined = s.TrickFlag[taker] == 1;
-  const int joinedA = joined ? A : 0;
-  const int joinedB = joined ? B : 0;
+  const std::int64_t joinedA = joined ? A : 0;
+  const std::int64_t joinedB = joined ? B : 0;
 
   int above = 0;  // other seats with more points than the taker
   int level = 0;  // other seats with as many
@@ -115,9 +100,52 @@ void AddCapotBonus(TableState& s) {
   }
 }
 
+// A seat that won no trick is capot: " CAPOT" on its bid label for one
+// pause, while the last trick's holder sees his total with the last ten,
+// which nobody gets in a deal with a capot seat.
+void ShowCapotMarks(Game& g) {
+  TableState& s = g.s;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (s.TrickFlag[seat] == 0) {
+      g.w.SetText(BidLabel(seat), " CAPOT");
+      s.CapotSeen = 10;
+    }
+  }
+  const int k = s.TrickHolder;
+  if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k] + (s.CapotSeen == 0 ? 10 : 0));
+  OnePause(g);
+  SetBidLabels(g.w, " ");
+}
+
+// The last trick is worth ten more to its holder, unless some seat is capot.
+void AddLastTen(TableState& s) {
+  if (s.CapotSeen == 0 && IsSeat(s.TrickHolder)) s.DealPoints[s.TrickHolder] += 10;
+  s.CapotSeen = 0;
+}
+
+// " DEDANS" on the taker's bid label when some seat made more than him; the
+// table waits two pauses either way.
+void ShowFailureMark(Game& g, int taker) {
+  const TableState& s = g.s;
+  bool dedans = false;
+  for (int other = 1; other <= 4; ++other) {
+    if (other != taker && s.DealPoints[taker] < s.DealPoints[other]) dedans = true;
+  }
+  if (dedans) g.w.SetText(BidLabel(taker), " DEDANS");
+  OnePause(g);
+  OnePause(g);
+  SetBidLabels(g.w, " ");
+}
+
+// A taker left with exactly 30, all a lone capot bonus can give him, does
+// not keep it.
+void CancelLoneThirty(TableState& s, int taker) {
+  if (s.DealPoints[taker] == 30) s.DealPoints[taker] = 0;
+}
+
 void CreditScores(TableState& s) {
   for (int seat = 1; seat <= 4; ++seat) {
-    const int B = s.BelotePoints[seat];
+    const std::int64_t B = s.BelotePoints[seat];
     if (s.TrickFlag[seat] == 1 && s.DealPoints[seat] >= 0) {
       s.GameScore[seat] += s.DealPoints[seat] + AnnounceSum(s, seat) + B;
       s.DealPoints[seat] = 0;
@@ -167,71 +195,44 @@ void CloseTrick(Game& g) {
   s.LedBest = 0;
   if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k]);
 
-  // Asked after every trick: the words are made once rather than eight
-  // times a deal (they are too long to be kept without the heap).
-  static const std::string kConfirmTrick = "Validez cette main";
-  ShowBox(g, Box::ConfirmTrick, kConfirmTrick, Buttons::Oui, ScreenPos{345, 450});
+  ShowBox(g, Box::ConfirmTrick, "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
 
   s.HighCard = 0;
   s.LedCard = 0;
   g.w.SetText(Control::Meilleur, " ");
-  ClearBidLabels(g);
+  SetBidLabels(g.w, " ");
   for (int seat = 1; seat <= 4; ++seat) g.w.LoadPicture(TablePlace(seat), kClearedPlaceFile);
 }
 
 void EndDeal(Game& g) {
   TableState& s = g.s;
   const int T = s.Taker;
-  const int k = s.TrickHolder;
 
-  // A seat that won no trick is capot, and then nobody gets the last ten.
-  for (int seat = 1; seat <= 4; ++seat) {
-    if (s.TrickFlag[seat] == 0) {
-      g.w.SetText(BidLabel(seat), " CAPOT");
-      s.CapotSeen = 10;
-    }
-  }
-  if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k] + (s.CapotSeen == 0 ? 10 : 0));
-  OnePause(g);
-  ClearBidLabels(g);
-
+  ShowCapotMarks(g);
   s.BeloteSeat = 0;
   s.BeloteStage = 0;
-
-  if (s.CapotSeen == 0 && IsSeat(k)) s.DealPoints[k] += 10;
-  s.CapotSeen = 0;
+  AddLastTen(s);
 
   // The contract is judged on trick points and announcements together.
   for (int seat = 1; seat <= 4; ++seat) {
     if (s.TrickFlag[seat] == 1) s.DealPoints[seat] += AnnounceSum(s, seat) + s.BelotePoints[seat];
   }
-
   if (IsSeat(T)) {
-    bool dedans = false;
-    for (int other = 1; other <= 4; ++other) {
-      if (other != T && s.DealPoints[T] < s.DealPoints[other]) dedans = true;
-    }
-    if (dedans) g.w.SetText(BidLabel(T), " DEDANS");
-    OnePause(g);
-    OnePause(g);
-    ClearBidLabels(g);
+    ShowFailureMark(g, T);
     SettleContract(s, T);
   }
-
   // Announcements are credited apart from the deal points, below.
   for (int seat = 1; seat <= 4; ++seat) {
     if (s.TrickFlag[seat] == 1) s.DealPoints[seat] -= AnnounceSum(s, seat) + s.BelotePoints[seat];
   }
 
   AddCapotBonus(s);
-  // A taker left with nothing but a capot bonus of 30 does not keep it.
-  if (IsSeat(T) && s.DealPoints[T] == 30) s.DealPoints[T] = 0;
+  if (IsSeat(T)) CancelLoneThirty(s, T);
 
   Notify(g, [](PlayObserver& o) { o.Crediting(); });
   CreditScores(s);
   ShowScores(g);
 
-  s.GameWinner = 0;
   s.TrumpsPlayed = 0;
   s.GameWinner = FindWinner(s);
   Notify(g, [](PlayObserver& o) { o.DealScored(); });

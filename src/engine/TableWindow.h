@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/TableGeometry.h"
+
 namespace belote {
 
 // The controls the engine writes to, named as on the table.
@@ -108,26 +110,13 @@ class TableWindow {
   virtual ~TableWindow() = default;
 
   // Replace a label's text whole (UTF-8).
-  void SetText(Control c, std::string_view text) {
-    if (showsTexts_) ShowText(c, text);
-  }
+  virtual void SetText(Control c, std::string_view text) = 0;
   // Load a picture file ("Im/7.Bmp") into an image control.
-  void LoadPicture(Control image, std::string_view file) {
-    if (showsPictures_) ShowPicture(image, file);
-  }
+  virtual void LoadPicture(Control image, std::string_view file) = 0;
   // The image `to` takes over the picture `from` shows now.
-  void CopyPicture(Control from, Control to) {
-    if (showsPictures_) ShowCopiedPicture(from, to);
-  }
-  void SetImageLeft(Control image, int left) {
-    if (showsPictures_) MoveImageLeft(image, left);
-  }
-  void SetImageTop(Control image, int top) {
-    if (showsPictures_) MoveImageTop(image, top);
-  }
-  // Whether the texts written reach the table at all.
-  bool ShowsTexts() const { return showsTexts_; }
-
+  virtual void CopyPicture(Control from, Control to) = 0;
+  virtual void SetImageLeft(Control image, int left) = 0;
+  virtual void SetImageTop(Control image, int top) = 0;
   // Start the 10 ms card-glide timer.
   virtual void StartAnimationTimer() = 0;
   // One modal wait of 500 ms; the table repaints and glides go on.
@@ -144,49 +133,31 @@ class TableWindow {
   // True once the program is ending (Quit, or the window was asked to close):
   // the play step stops at its next wait.
   virtual bool Closing() const = 0;
-
- protected:
-  TableWindow() = default;
-  // A table that keeps no texts, or no pictures, says so once, and the
-  // rules' writes of them are then not handed over at all: a deal makes
-  // some four hundred, and without a screen they would be a good part of
-  // its work.
-  TableWindow(bool showsTexts, bool showsPictures)
-      : showsTexts_(showsTexts), showsPictures_(showsPictures) {}
-
-  // What the table does with the texts, pictures and moves it shows.
-  virtual void ShowText(Control c, std::string_view text) = 0;
-  virtual void ShowPicture(Control image, std::string_view file) = 0;
-  virtual void ShowCopiedPicture(Control from, Control to) = 0;
-  virtual void MoveImageLeft(Control image, int left) = 0;
-  virtual void MoveImageTop(Control image, int top) = 0;
-
- private:
-  bool showsTexts_ = true;
-  bool showsPictures_ = true;
+  // A table without a screen may keep no texts at all; the lines written
+  // for every card are then not even put together.
+  virtual bool KeepsTexts() const { return true; }
 };
 
+// The four bid labels beside the table places, all set to one text.
+inline void SetBidLabels(TableWindow& w, std::string_view text) {
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(BidLabel(seat), text);
+}
+
 // A table with nothing on screen and no sound, for games played without a
-// window (self-play, benchmarks, fuzzing): it is handed no pictures or moves,
-// and no texts unless it asks to keep them; what would be heard goes nowhere
-// and the pause does not wait. The boxes, the suit chooser and the end of
-// the program are still for the owner to answer.
+// window (self-play, benchmarks, fuzzing): texts, pictures and moves go
+// nowhere and the pause does not wait. The boxes, the suit chooser and the
+// end of the program are still for the owner to answer.
 class HeadlessTable : public TableWindow {
  public:
+  void SetText(Control, std::string_view) override {}
+  void LoadPicture(Control, std::string_view) override {}
+  void CopyPicture(Control, Control) override {}
+  void SetImageLeft(Control, int) override {}
+  void SetImageTop(Control, int) override {}
   void StartAnimationTimer() override {}
   void Pause() override {}
   void PlaySound(const std::string&) override {}
-
- protected:
-  explicit HeadlessTable(bool keepsTexts = false) : TableWindow(keepsTexts, false) {}
-
-  // Texts reach a table that keeps them through its own ShowText.
-  void ShowText(Control, std::string_view) override {}
-  // Never handed anything.
-  void ShowPicture(Control, std::string_view) override {}
-  void ShowCopiedPicture(Control, Control) override {}
-  void MoveImageLeft(Control, int) override {}
-  void MoveImageTop(Control, int) override {}
+  bool KeepsTexts() const override { return false; }
 };
 
 // The clock the shuffle is seeded from, in whole seconds.

@@ -33,10 +33,8 @@ int SuitSignPicture(int suit) {
   return kSigns[suit];
 }
 
-std::string_view OtherPictureFile(int picture) {
-  static std::string other;
-  other = "Im/" + std::to_string(picture) + ".Bmp";
-  return other;
+std::string PictureFile(int picture) {
+  return "Im/" + std::to_string(picture) + ".Bmp";
 }
 
 }  // namespace belote

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace belote {
 
@@ -91,29 +90,10 @@ Recoded RecodePicture(int picture, int trumpSuit);
 // Suit sign picture of a suit: 33 Coeur, 35 Carreau, 34 Pique, 36 Trefle.
 int SuitSignPicture(int suit);
 
-// "Im/<n>.Bmp": the picture file of a card or suit sign. The names of the
-// cards, the blank and the suit signs (0..36) last as long as the program;
-// any other number's name lasts until the next call.
-// Cards are shown many times a deal: the names of the blank, the 32 cards
-// and the four suit signs are written out once and for all.
-inline constexpr std::string_view kPictureFiles[37] = {
-    "Im/0.Bmp",  "Im/1.Bmp",  "Im/2.Bmp",  "Im/3.Bmp",  "Im/4.Bmp",  "Im/5.Bmp",  "Im/6.Bmp",
-    "Im/7.Bmp",  "Im/8.Bmp",  "Im/9.Bmp",  "Im/10.Bmp", "Im/11.Bmp", "Im/12.Bmp", "Im/13.Bmp",
-    "Im/14.Bmp", "Im/15.Bmp", "Im/16.Bmp", "Im/17.Bmp", "Im/18.Bmp", "Im/19.Bmp", "Im/20.Bmp",
-    "Im/21.Bmp", "Im/22.Bmp", "Im/23.Bmp", "Im/24.Bmp", "Im/25.Bmp", "Im/26.Bmp", "Im/27.Bmp",
-    "Im/28.Bmp", "Im/29.Bmp", "Im/30.Bmp", "Im/31.Bmp", "Im/32.Bmp", "Im/33.Bmp", "Im/34.Bmp",
-    "Im/35.Bmp", "Im/36.Bmp",
-};
-// Any other number's name, which lasts until the next call.
-std::string_view OtherPictureFile(int picture);
-inline std::string_view PictureFile(int picture) {
-  if (picture >= 0 && picture <= 36) [[likely]]
-    return kPictureFiles[picture];
-  return OtherPictureFile(picture);
-}
+// "Im/<n>.Bmp": the picture file of a card (1..32) or suit sign (33..36).
+std::string PictureFile(int picture);
 
-// The three empty-place pictures, each with its own spelling. Spelled out
-// here so that their length is known wherever they are written.
+// The three empty-place pictures, each with its own spelling.
 inline constexpr char kBlankHandFile[] = "Im/0.Bmp";      // hand images and trump box at a new game
 inline constexpr char kPlayedSlotFile[] = "Im/00.Bmp";    // a hand slot just played
 inline constexpr char kClearedPlaceFile[] = "Im/00.bmp";  // table places cleared after a trick

@@ -102,13 +102,13 @@ QPixmap QtTableWindow::Picture(const QString& file, qreal pixelRatio) {
   return it.value();
 }
 
-void QtTableWindow::ShowText(Control c, std::string_view text) {
+void QtTableWindow::SetText(Control c, std::string_view text) {
   if (QLabel* label = form_.ControlWidget(c)) {
     label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   }
 }
 
-void QtTableWindow::ShowPicture(Control image, std::string_view file) {
+void QtTableWindow::LoadPicture(Control image, std::string_view file) {
   QLabel* label = form_.ControlWidget(image);
   if (label == nullptr) return;
   const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
@@ -127,7 +127,7 @@ void QtTableWindow::ShowPicture(Control image, std::string_view file) {
   NamePicture(form_, image, PictureFileName(file));
 }
 
-void QtTableWindow::ShowCopiedPicture(Control from, Control to) {
+void QtTableWindow::CopyPicture(Control from, Control to) {
   QLabel* source = form_.ControlWidget(from);
   QLabel* target = form_.ControlWidget(to);
   if (source == nullptr || target == nullptr) return;
@@ -137,11 +137,11 @@ void QtTableWindow::ShowCopiedPicture(Control from, Control to) {
   NamePicture(form_, to, source->accessibleName());
 }
 
-void QtTableWindow::MoveImageLeft(Control image, int left) {
+void QtTableWindow::SetImageLeft(Control image, int left) {
   if (QLabel* label = form_.ControlWidget(image)) label->move(left, label->y());
 }
 
-void QtTableWindow::MoveImageTop(Control image, int top) {
+void QtTableWindow::SetImageTop(Control image, int top) {
   if (QLabel* label = form_.ControlWidget(image)) label->move(label->x(), top);
 }
 

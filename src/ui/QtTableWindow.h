@@ -62,12 +62,12 @@ class QtTableWindow : public TableWindow {
   // screen.
   static QPixmap Picture(const QString& file, qreal pixelRatio = 1.0);
 
- protected:
-  void ShowText(Control c, std::string_view text) override;
-  void ShowPicture(Control image, std::string_view file) override;
-  void ShowCopiedPicture(Control from, Control to) override;
-  void MoveImageLeft(Control image, int left) override;
-  void MoveImageTop(Control image, int top) override;
+ public:
+  void SetText(Control c, std::string_view text) override;
+  void LoadPicture(Control image, std::string_view file) override;
+  void CopyPicture(Control from, Control to) override;
+  void SetImageLeft(Control image, int left) override;
+  void SetImageTop(Control image, int top) override;
 
  private:
   void FinishQuit();

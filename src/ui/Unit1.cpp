@@ -50,12 +50,6 @@ const QColor kTooltipYellow(255, 255, 225);
 const QColor kButtonFace(212, 208, 200);
 const QColor kWindowText(0, 0, 0);
 
-// Where the human's card goes on each tick of its glide, slot by slot: it
-// arrives in ten ticks on the human's place in the middle of the table.
-constexpr int kGlideStep[9] = {0, 10, 5, -1, -9, -16, -23, -30, -37};
-constexpr int kGlideRise = 20;
-constexpr int kGlideArrivalTop = 220;
-
 // The small picture on a control panel button, from the game's Im folder.
 // It is drawn on a plain button face; that colour, taken from its corner,
 // is made see-through so the picture sits on the button as it is painted.
@@ -298,9 +292,7 @@ TImage* TForm1::HandImage(int slot) const {
 }
 
 QPoint TForm1::RestingPlace(int slot) {
-  static const QPoint kPlaces[9] = {{0, 0},     {236, 412}, {300, 396}, {364, 388}, {428, 380},
-                                    {492, 380}, {556, 388}, {620, 396}, {680, 412}};
-  return slot >= 1 && slot <= 8 ? kPlaces[slot] : QPoint();
+  return slot >= 1 && slot <= 8 ? QPoint(kHandLeft[slot], kHandTop[slot]) : QPoint();
 }
 
 QLabel* TForm1::NewLabel(QWidget* parent, const char* name, QRect geometry, const QString& text,
@@ -884,8 +876,8 @@ void TForm1::Timer1Timer() {
       Timer1->stop();
       return;
     }
-    image->move(image->x() + kGlideStep[slot], image->y() - kGlideRise);
-    if (image->y() == kGlideArrivalTop) {
+    image->move(image->x() + kHumanGlideStep[slot], image->y() - kHumanGlideRise);
+    if (image->y() == kPlaceTop[1]) {
       Timer1->stop();
       humanGlide_ = false;
       RestoreStacking();
@@ -902,22 +894,22 @@ void TForm1::Timer1Timer() {
   switch (s.CurSeatIdx) {
     case 1:
       Image10->move(Image10->x() + 5, Image10->y());
-      if (Image10->x() >= 240) {
-        Image10->move(240, Image10->y());
+      if (Image10->x() >= kPlaceLeft[2]) {
+        Image10->move(kPlaceLeft[2], Image10->y());
         Timer1->stop();
       }
       break;
     case 2:
       Image11->move(Image11->x() + 5, Image11->y());
-      if (Image11->x() >= 345) {
-        Image11->move(345, Image11->y());
+      if (Image11->x() >= kPlaceLeft[3]) {
+        Image11->move(kPlaceLeft[3], Image11->y());
         Timer1->stop();
       }
       break;
     case 3:
       Image12->move(Image12->x() - 5, Image12->y());
-      if (Image12->x() <= 450) {
-        Image12->move(450, Image12->y());
+      if (Image12->x() <= kPlaceLeft[4]) {
+        Image12->move(kPlaceLeft[4], Image12->y());
         Timer1->stop();
       }
       break;

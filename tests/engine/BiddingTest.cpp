@@ -243,5 +243,24 @@ TEST(SuitChooser, TurnedSuitThenPassOrAnotherSuit) {
   EXPECT_EQ(take.w.picture[Control::Image13], "Im/34.Bmp");
 }
 
+// The rules the computer seats bid by, which the self-play's computer-ruled
+// human asks too: exactly at each threshold and one below it.
+TEST(BiddingRules, ThresholdsOfBothRounds) {
+  TableState s;
+  s.TrumpSuit = kPique;
+  s.SuitCount[kPique][2] = 1;
+  s.SuitCount[kPique][3] = 2;
+  EXPECT_FALSE(TakesInRound1(s, 2));
+  EXPECT_TRUE(TakesInRound1(s, 3));
+
+  s.SuitCount[kCoeur][4] = 2;
+  s.SuitCount[kTrefle][4] = 2;
+  EXPECT_EQ(NamesInRound2(s, 4), 0);
+  s.SuitCount[kTrefle][4] = 3;
+  EXPECT_EQ(NamesInRound2(s, 4), kTrefle);
+  s.SuitCount[kCarreau][4] = 4;  // an earlier suit in the order 1..4 comes first
+  EXPECT_EQ(NamesInRound2(s, 4), kCarreau);
+}
+
 }  // namespace
 }  // namespace belote

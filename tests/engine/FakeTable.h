@@ -68,23 +68,23 @@ class FakeTable : public TableWindow {
   bool quitCalled = false;
   bool closing = false;
 
-  void ShowText(Control c, std::string_view t) override {
+  void SetText(Control c, std::string_view t) override {
     text[c] = std::string(t);
     log.push_back(std::string("SetText ") + ControlName(c) + "=" + std::string(t));
   }
-  void ShowPicture(Control image, std::string_view file) override {
+  void LoadPicture(Control image, std::string_view file) override {
     picture[image] = std::string(file);
     log.push_back(std::string("LoadPicture ") + ControlName(image) + "=" + std::string(file));
   }
-  void ShowCopiedPicture(Control from, Control to) override {
+  void CopyPicture(Control from, Control to) override {
     picture[to] = picture[from];
     log.push_back(std::string("CopyPicture ") + ControlName(from) + "->" + ControlName(to));
   }
-  void MoveImageLeft(Control image, int l) override {
+  void SetImageLeft(Control image, int l) override {
     left[image] = l;
     log.push_back(std::string("SetImageLeft ") + ControlName(image) + "=" + std::to_string(l));
   }
-  void MoveImageTop(Control image, int t) override {
+  void SetImageTop(Control image, int t) override {
     top[image] = t;
     log.push_back(std::string("SetImageTop ") + ControlName(image) + "=" + std::to_string(t));
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,7 +30,7 @@ class ScoreWatcher : public PlayObserver {
   int pointsAtClose = -1;
   int dealsScored = 0;
   int winnerAtScore = -1;
-  std::array<int, 5> scoresAtScore{};
+  std::array<std::int64_t, 5> scoresAtScore{};
 
  private:
   const TableState& s_;
@@ -55,10 +57,10 @@ class ScoringTest : public ::testing::Test {
     }
   }
 
-  std::array<int, 4> Scores() const {
+  std::array<std::int64_t, 4> Scores() const {
     return {s.GameScore[1], s.GameScore[2], s.GameScore[3], s.GameScore[4]};
   }
-  std::array<int, 4> Leftover() const {
+  std::array<std::int64_t, 4> Leftover() const {
     return {s.DealPoints[1], s.DealPoints[2], s.DealPoints[3], s.DealPoints[4]};
   }
   bool Logged(const std::string& line) const {
@@ -72,7 +74,7 @@ class ScoringTest : public ::testing::Test {
   ScoreWatcher watcher{s};
 };
 
-using Seats = std::array<int, 4>;
+using Seats = std::array<std::int64_t, 4>;
 
 TEST_F(ScoringTest, CloseTrickCreditsTheHolderAndClearsTheTable) {
   s.TrickHolder = 3;
@@ -282,7 +284,7 @@ TEST_F(ScoringTest, ReachingTheTargetAloneWinsAndOuiStartsAgain) {
 
   EXPECT_EQ(s.GameWinner, 3);
   EXPECT_EQ(watcher.winnerAtScore, 3);
-  EXPECT_EQ(watcher.scoresAtScore, (std::array<int, 5>{0, 30, 2100, 2500, 12}));
+  EXPECT_EQ(watcher.scoresAtScore, (std::array<std::int64_t, 5>{0, 30, 2100, 2500, 12}));
   EXPECT_EQ(w.text[Control::ET14], "LE JOUEUR 3 EST LE MEILLEUR");
   EXPECT_EQ(w.text[Control::ET12], " 3 - SCORE de BERTOU = 2500");  // final scores stay shown
   EXPECT_EQ(Scores(), (Seats{0, 0, 0, 0}));
@@ -321,6 +323,36 @@ TEST_F(ScoringTest, LevelBestScoresAtTheTargetDoNotWin) {
   EXPECT_EQ(s.GameWinner, 0);
   EXPECT_TRUE(w.boxes.empty());
   EXPECT_EQ(w.text[Control::ET14], "");
+}
+
+// A game played to a target near the top of a 32-bit count: the scores and
+// the pot pass it and are still added up exactly, shown whole, and the seat
+// that passes the target alone wins.
+TEST_F(ScoringTest, TotalsPastTheThirtyTwoBitRangeAddUpExactly) {
+  s.TargetScore = INT_MAX;
+  s.GameScore[2] = INT_MAX - 50;
+  s.GameScore[3] = INT_MAX - 20;
+  s.Pot = INT_MAX - 10;
+  EndOfDeal(2, 4, {30, 80, 12, 30});
+  EndDeal(g);
+
+  const std::int64_t big = INT_MAX;
+  EXPECT_EQ(watcher.scoresAtScore[2], big - 50 + 80 + big - 10);
+  EXPECT_EQ(watcher.scoresAtScore[3], big - 20 + 12);
+  EXPECT_EQ(w.text[Control::ET11], " 2 - SCORE de ARNAL = 4294967314");
+  EXPECT_EQ(w.text[Control::ET12], " 3 - SCORE de BERTOU = 2147483639");
+  EXPECT_EQ(s.Pot, 0);
+  EXPECT_EQ(watcher.winnerAtScore, 2);
+
+  // A failed taker's points and a pot that large reach the best other seat
+  // whole, and a total line shows what it holds.
+  s.GameScore[1] = s.GameScore[2] = s.GameScore[3] = s.GameScore[4] = 0;
+  s.Pot = big * 3;
+  EndOfDeal(3, 1, {60, 50, 40, 12});
+  s.DealPoints[1] = big + 60;
+  EndDeal(g);
+  EXPECT_EQ(watcher.scoresAtScore[1], big + 60 + 10 + 40 + big * 3);
+  EXPECT_EQ(w.text[Control::ET19], " 1 : Total = 2147483717");
 }
 
 }  // namespace

@@ -275,6 +275,41 @@ def command_line_case(tool, args):
         expect(r.returncode > 0, name, f"exit {r.returncode}")
         expect(r.stderr.strip() != "", name, "no message on stderr")
 
+    # Counts that are not a whole number from 0 up, or would run for days, are
+    # refused in plain words, without the parser's 309-digit range.
+    for name, count in {"letters": "abc", "negative": "-1", "fraction": "2.5", "empty": "",
+                        "too many": "10000000001", "past 64 bits": "99999999999999999999"}.items():
+        r = run_tool(tool, ["--deals", count, "--seed", "1", "--human", "computer"])
+        where = f"deals {name}"
+        expect(r.returncode > 0, where, f"exit {r.returncode}")
+        expect("whole number from 0 up to 10000000000" in r.stderr, where, r.stderr)
+        expect(len(r.stderr) < 200 and "deals=" not in r.stderr, where, r.stderr)
+    r = run_tool(tool, ["--deals", "10000000000", "--seed", "1", "--human", "computer",
+                        "--transcript", ""])
+    expect(r.returncode > 0 and "--transcript" in r.stderr, "empty transcript name", r.stderr)
+
+    # Shuffle seconds count up from the seed and never go round to negative
+    # ones: a seed without room for the deals is refused, and a run whose
+    # redeals use up the last second stops, naming --seed.
+    top = 2**63 - 1
+    r = run_tool(tool, ["--deals", "3", "--seed", str(top), "--human", "random"])
+    expect(r.returncode > 0 and "--seed" in r.stderr, "seed at the limit", r.stderr)
+    for k in (0, 5, 40):
+        r = run_tool(tool, ["--deals", str(k + 1), "--seed", str(top - k), "--human", "computer",
+                            "--transcript", "-"])
+        where = f"seed {k} below the limit"
+        seeds = [json.loads(line)["seed"] for line in r.stdout.splitlines()]
+        expect(all(top - k <= s <= top for s in seeds), where, f"seeds {seeds}")
+        expect(seeds == sorted(set(seeds)), where, f"seeds {seeds}")
+        if r.returncode == 0:
+            expect(len(seeds) == k + 1, where, f"{len(seeds)} deals")
+        else:
+            expect(r.returncode == 1 and "--seed" in r.stderr, where, r.stderr)
+    r = run_tool(tool, ["--deals", "81", "--seed", str(top - 80), "--human", "computer"])
+    expect(r.returncode == 1 and "--seed" in r.stderr, "redeals past the limit", r.stderr)
+    r = run_tool(tool, ["--deals", "2", "--seed", str(-2**63), "--human", "random"])
+    expect(r.returncode == 0, "lowest seed", r.stderr)
+
     r = run_tool(tool, ["--deals", "0", "--seed", "1", "--human", "computer", "--transcript", "-"])
     expect(r.returncode == 0 and r.stdout == "", "zero deals", f"exit {r.returncode}")
     expect(STATS_LINE.match(r.stderr.strip()) and r.stderr.startswith("deals=0 "), "zero deals",

@@ -20,7 +20,8 @@ int AnnounceSum(const TableState& s, int seat) {
 
 DealChecker::DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human,
                          PlayObserver& next)
-    : DealChecker(s, [&table] { table.Stop(); }, human, next) {}
+    : DealChecker(
+          s, [&table] { table.Stop(); }, human, next) {}
 
 DealChecker::DealChecker(const TableState& s, std::function<void()> stop, HumanMode human,
                          PlayObserver& next)
@@ -35,6 +36,11 @@ void DealChecker::Fail(const std::string& what) {
 void DealChecker::DealStarting() {
   ++deal_;
   inPlay_ = false;
+  for (int seat = 1; seat <= 4; ++seat) {
+    scoreAtStart_[seat] = s_.GameScore[seat];
+    dealPointsAtStart_[seat] = s_.DealPoints[seat];
+  }
+  potAtStart_ = s_.Pot;
   if (carriedKnown_) {
     for (int seat = 1; seat <= 4; ++seat) {
       if (s_.DealPoints[seat] != carried_[seat]) {
@@ -75,6 +81,11 @@ void DealChecker::HandsReady() {
   dealPoints_ = 0;
   trickCards_ = 0;
   nextSeat_ = s_.Opener;
+  for (int seat = 1; seat <= 4; ++seat) {
+    tricksWon_[seat] = 0;
+    announced_[seat] = AnnounceSum(s_, seat);
+    belote_[seat] = s_.BelotePoints[seat];
+  }
   std::set<int> codes;
   for (int seat = 1; seat <= 4; ++seat) {
     for (int slot = 1; slot <= 8; ++slot) codes.insert(s_.SlotCard[seat][slot]);
@@ -138,6 +149,7 @@ void DealChecker::TrickClosing() {
   if (s_.TrickPoints != trickPoints_) Fail("the trick's points do not add up");
   dealPoints_ += trickPoints_;
   ++tricks_;
+  if (holder_ >= 1 && holder_ <= 4) ++tricksWon_[holder_];
   nextSeat_ = holder_;
   trickCards_ = 0;
   led_ = best_ = holder_ = trickPoints_ = 0;
@@ -147,36 +159,83 @@ void DealChecker::TrickClosing() {
 void DealChecker::Crediting() {
   if (tricks_ != 8) Fail("the deal ended after " + std::to_string(tricks_) + " tricks");
   if (dealPoints_ != 152) Fail("the tricks hold " + std::to_string(dealPoints_) + " points");
-  // A seat that won tricks and has points to show takes them with its
-  // announcements; any other keeps what it has for the next deal and is
-  // credited its belote alone.
-  for (int seat = 1; seat <= 4; ++seat) {
-    const int dp = s_.DealPoints[seat];
-    const int belote = s_.BelotePoints[seat];
-    scoreBefore_[seat] = s_.GameScore[seat];
-    if (s_.TrickFlag[seat] == 1 && dp >= 0) {
-      expectedScore_[seat] = s_.GameScore[seat] + dp + AnnounceSum(s_, seat) + belote;
-      expectedLeft_[seat] = 0;
-    } else {
-      expectedScore_[seat] = s_.GameScore[seat] + belote;
-      expectedLeft_[seat] = dp;
-    }
-  }
+  for (int seat = 1; seat <= 4; ++seat) announcedAtCrediting_[seat] = AnnounceSum(s_, seat);
+  TotalsInRange();
   next_.Crediting();
 }
 
-void DealChecker::DealScored() {
+bool DealChecker::TotalsInRange() {
+  // Far beyond any game, and far enough inside 64 bits that the sums below
+  // cannot overflow.
+  constexpr std::int64_t kLargest = std::int64_t{1} << 58;
+  const auto inRange = [](std::int64_t total) { return total >= -kLargest && total <= kLargest; };
+  bool ok = inRange(s_.Pot);
+  if (!ok) Fail("the pot went out of range: " + std::to_string(s_.Pot));
   for (int seat = 1; seat <= 4; ++seat) {
-    if (s_.GameScore[seat] != expectedScore_[seat]) {
-      Fail("seat " + std::to_string(seat) + " was credited " +
-           std::to_string(s_.GameScore[seat] - scoreBefore_[seat]) + " instead of " +
-           std::to_string(expectedScore_[seat] - scoreBefore_[seat]));
+    const std::string who = "seat " + std::to_string(seat) + "'s ";
+    if (!inRange(s_.GameScore[seat])) {
+      Fail(who + "score went out of range: " + std::to_string(s_.GameScore[seat]));
+      ok = false;
     }
-    if (s_.DealPoints[seat] != expectedLeft_[seat]) {
-      Fail("seat " + std::to_string(seat) + " keeps the wrong deal points");
+    if (!inRange(s_.DealPoints[seat])) {
+      Fail(who + "deal points went out of range: " + std::to_string(s_.DealPoints[seat]));
+      ok = false;
     }
-    carried_[seat] = s_.DealPoints[seat];
   }
+  return ok;
+}
+
+void DealChecker::CheckPointsKept() {
+  std::int64_t gained = s_.Pot - potAtStart_;
+  for (int seat = 1; seat <= 4; ++seat) {
+    gained += s_.GameScore[seat] - scoreAtStart_[seat];
+    gained += s_.DealPoints[seat] - dealPointsAtStart_[seat];
+  }
+
+  // What the deal brings in: its tricks, the last ten unless a seat won no
+  // trick, the announcements of the seats that won a trick, every belote,
+  // and the capot bonus.
+  int capotSeats = 0;
+  std::int64_t brought = dealPoints_;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (tricksWon_[seat] == 0) {
+      ++capotSeats;
+    } else {
+      brought += announced_[seat];
+    }
+    brought += belote_[seat];
+  }
+  static constexpr int kCapotBonus[4] = {0, 3 * 30, 2 * 50, 88};
+  brought += capotSeats == 0 ? 10 : kCapotBonus[capotSeats];
+
+  // A failed taker loses his announcements, all of them; nobody else does.
+  const int taker = s_.Taker;
+  for (int seat = 1; seat <= 4; ++seat) {
+    const int lost = announced_[seat] - announcedAtCrediting_[seat];
+    if (lost == 0 || tricksWon_[seat] == 0) continue;
+    if (seat != taker || announcedAtCrediting_[seat] != 0) {
+      Fail("seat " + std::to_string(seat) + " lost " + std::to_string(lost) +
+           " points of announcements");
+    }
+    brought -= lost;
+  }
+
+  // A taker left with exactly 30 has them taken away: allowed only when he
+  // was credited no deal points at all.
+  const std::int64_t missing = brought - gained;
+  if (missing == 0) return;
+  const bool thirtyCancelled =
+      missing == 30 && taker >= 1 && taker <= 4 && s_.DealPoints[taker] == 0 &&
+      s_.GameScore[taker] - scoreAtStart_[taker] <= announcedAtCrediting_[taker] + belote_[taker];
+  if (!thirtyCancelled) {
+    Fail("the deal brought in " + std::to_string(brought) + " points but scores, deal points " +
+         "and pot gained " + std::to_string(gained));
+  }
+}
+
+void DealChecker::DealScored() {
+  if (TotalsInRange()) CheckPointsKept();
+  for (int seat = 1; seat <= 4; ++seat) carried_[seat] = s_.DealPoints[seat];
   carriedKnown_ = true;
   inPlay_ = false;
   next_.DealScored();

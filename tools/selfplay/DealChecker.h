@@ -17,8 +17,7 @@ class DealChecker : public PlayObserver {
   // `next` sees every hook after the check (the deal counter or transcript).
   DealChecker(const TableState& s, SelfPlayTable& table, HumanMode human, PlayObserver& next);
   // The same for any table: `stop` makes the engine stop at its next wait.
-  DealChecker(const TableState& s, std::function<void()> stop, HumanMode human,
-              PlayObserver& next);
+  DealChecker(const TableState& s, std::function<void()> stop, HumanMode human, PlayObserver& next);
 
   // Empty while every rule holds; else "deal D (seed S): what broke".
   const std::string& Breach() const { return breach_; }
@@ -38,6 +37,11 @@ class DealChecker : public PlayObserver {
   // The follow rules every computer seat obeys: follow the led suit, else
   // trump, over-trumping when it can.
   std::string ComputerCardFault(int seat, int code) const;
+  // Every running total stays well inside the range of its type.
+  bool TotalsInRange();
+  // The points a deal brings in are all found again in the scores, the
+  // carried deal points and the pot.
+  void CheckPointsKept();
 
   const TableState& s_;
   std::function<void()> stop_;
@@ -57,11 +61,17 @@ class DealChecker : public PlayObserver {
   int trickPoints_ = 0;
   int tricks_ = 0;
   int dealPoints_ = 0;
-  // Scores around the crediting, and deal points carried into the next deal.
-  int scoreBefore_[5] = {};
-  int expectedScore_[5] = {};
-  int expectedLeft_[5] = {};
-  int carried_[5] = {};
+  int tricksWon_[5] = {};
+  // What the deal started with, and the announcements it was dealt.
+  std::int64_t scoreAtStart_[5] = {};
+  std::int64_t dealPointsAtStart_[5] = {};
+  std::int64_t potAtStart_ = 0;
+  int announced_[5] = {};
+  int belote_[5] = {};
+  // The announcements left to each seat when the deal points are credited.
+  int announcedAtCrediting_[5] = {};
+  // Deal points carried into the next deal.
+  std::int64_t carried_[5] = {};
   bool carriedKnown_ = false;
 };
 

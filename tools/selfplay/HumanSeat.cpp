@@ -1,5 +1,6 @@
 #include "HumanSeat.h"
 
+#include "engine/Bidding.h"
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
 #include "engine/ComputerPlay.h"
@@ -28,7 +29,7 @@ HumanSeat::HumanSeat(HumanMode mode, std::int64_t seed) : mode_(mode) {
 
 int HumanSeat::AnswerTakeQuestion(const TableState& s) {
   if (mode_ == HumanMode::Computer) {
-    return s.SuitCount[s.TrumpSuit][1] > 1 ? kAnswerYes : kAnswerNo;
+    return TakesInRound1(s, 1) ? kAnswerYes : kAnswerNo;
   }
   // Yes, no, or the box closed with neither button.
   static constexpr int kAnswers[3] = {kAnswerYes, kAnswerNo, 2};
@@ -40,10 +41,7 @@ int HumanSeat::PressSuitChooser(const TableState& s, int pressNo) {
   // The chooser stays open only after a press on the turned card's suit,
   // which a computer seat never names: pass then.
   if (pressNo > 0) return PressOn(0);
-  for (int suit = 1; suit <= 4; ++suit) {
-    if (s.SuitCount[suit][1] > 2) return PressOn(suit);
-  }
-  return PressOn(0);
+  return PressOn(NamesInRound2(s, 1));
 }
 
 bool HumanSeat::PlayCard(Game& g) {

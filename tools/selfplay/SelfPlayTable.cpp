@@ -22,9 +22,10 @@ void TableTexts::StartDeal() {
 }
 
 SelfPlayTable::SelfPlayTable(TableState& s, HumanSeat& human, bool keepTexts)
-    : HeadlessTable(keepTexts), s_(s), human_(human) {}
+    : s_(s), human_(human), keepTexts_(keepTexts) {}
 
-void SelfPlayTable::ShowText(Control c, std::string_view text) {
+void SelfPlayTable::SetText(Control c, std::string_view text) {
+  if (!keepTexts_) return;
   switch (c) {
     case Control::ET4:
     case Control::ET5:
@@ -64,7 +65,7 @@ int SelfPlayTable::MessageBox(Box box, const std::string&, Buttons, std::optiona
 void SelfPlayTable::RunSuitChooser() {
   for (int n = 0; n < kMaxChooserPresses; ++n) {
     const int x = human_.PressSuitChooser(s_, n);
-    if (ShowsTexts()) texts_.presses.push_back(x);
+    if (keepTexts_) texts_.presses.push_back(x);
     if (SuitChooserPress(s_, *this, x)) return;
   }
   throw std::runtime_error("the suit chooser did not close after " +

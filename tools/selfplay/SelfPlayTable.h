@@ -1,10 +1,11 @@
 // The card table as the self-play runner sees it: no window, no waits, every
 // box confirmed, the human's questions passed to the seat that plays for him.
-// When a transcript is asked for it keeps the few texts the transcript needs;
-// otherwise no text is handed to it at all.
+// When a transcript is asked for it keeps the few texts the transcript needs.
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,31 +38,44 @@ class SelfPlayTable : public HeadlessTable {
   // Ends the run: the engine stops at its next wait.
   void Stop() { closing_ = true; }
 
+  void SetText(Control c, std::string_view text) override;
   int MessageBox(Box box, const std::string& text, Buttons buttons,
                  std::optional<ScreenPos> pos) override;
   void RunSuitChooser() override;
   void Quit() override { closing_ = true; }
   bool Closing() const override { return closing_; }
-
- protected:
-  void ShowText(Control c, std::string_view text) override;
+  bool KeepsTexts() const override { return keepTexts_; }
 
  private:
   TableState& s_;
   HumanSeat& human_;
+  bool keepTexts_;
   bool closing_ = false;
   TableTexts texts_;
 };
 
 // A clock that moves one second on every reading, from a chosen start: runs
-// repeat exactly, and two shuffles in a row never get the same seed.
+// repeat exactly, and two shuffles in a row never get the same seed. A run
+// that would read past the largest second stops there instead of going round
+// to negative seconds.
 class SteppingClock : public SecondsClock {
  public:
   explicit SteppingClock(std::int64_t start) : next_(start) {}
-  std::int64_t Now() override { return next_++; }
+  std::int64_t Now() override {
+    if (spent_) {
+      throw std::runtime_error("the shuffles used every second up to the largest one (" +
+                               std::to_string(next_) + "); start again with a smaller --seed");
+    }
+    if (next_ == std::numeric_limits<std::int64_t>::max()) {
+      spent_ = true;
+      return next_;
+    }
+    return next_++;
+  }
 
  private:
   std::int64_t next_;
+  bool spent_ = false;
 };
 
 }  // namespace belote::selfplay

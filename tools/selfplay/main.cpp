@@ -2,12 +2,41 @@
 // computer rules or by random choices, and can write what happened in every
 // deal as JSON lines.
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <limits>
+#include <optional>
+#include <string>
 
 #include "SelfPlay.h"
+
+namespace {
+
+// Ten thousand million deals would keep the machine busy for a day or more.
+constexpr std::int64_t kMostDeals = 10'000'000'000;
+
+// The count of deals from the command line, or nothing when it is not a
+// whole number from 0 up to kMostDeals.
+std::optional<std::int64_t> DealCount(const std::string& text) {
+  std::int64_t count = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, count);
+  if (text.empty() || error != std::errc() || stop != end || count < 0 || count > kMostDeals) {
+    return std::nullopt;
+  }
+  return count;
+}
+
+int Refuse(const std::string& message) {
+  std::cerr << "belote-selfplay: " << message << "\n";
+  return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using belote::selfplay::HumanMode;
@@ -16,9 +45,8 @@ int main(int argc, char** argv) {
   belote::selfplay::RunOptions options;
   std::string human;
   std::string transcriptPath;
-  app.add_option("--deals", options.deals, "Deals to play to their end (redeals not counted)")
-      ->required()
-      ->check(CLI::NonNegativeNumber);
+  std::string deals;
+  app.add_option("--deals", deals, "Deals to play to their end (redeals not counted)")->required();
   app.add_option("--seed", options.seed, "Second the first shuffle is seeded with")->required();
   app.add_option("--human", human, "Who plays seat 1: computer or random")
       ->required()
@@ -32,6 +60,25 @@ int main(int argc, char** argv) {
   CLI11_PARSE(app, argc, argv);
 
   options.human = human == "random" ? HumanMode::Random : HumanMode::Computer;
+
+  const std::optional<std::int64_t> count = DealCount(deals);
+  if (!count) {
+    return Refuse("--deals " + deals +
+                  ": the number of deals must be a whole number from 0 up to " +
+                  std::to_string(kMostDeals) + " (a longer run would take days)");
+  }
+  options.deals = *count;
+  // Every deal is shuffled with a second of its own, counted up from the
+  // seed; past the largest second there is none left.
+  const std::int64_t lastSecond = std::numeric_limits<std::int64_t>::max();
+  if (options.deals > 0 && options.seed > 0 && lastSecond - options.seed < options.deals - 1) {
+    return Refuse("--seed " + std::to_string(options.seed) + " leaves seconds for only " +
+                  std::to_string(lastSecond - options.seed + 1) +
+                  " deals; choose a smaller seed for " + std::to_string(options.deals) + " deals");
+  }
+  if (app.count("--transcript") > 0 && transcriptPath.empty()) {
+    return Refuse("--transcript needs a file name, or - for the standard output");
+  }
 
   std::ofstream file;
   if (transcriptPath == "-") {
