@@ -38,7 +38,9 @@ std::uint32_t ScrambledSeed(std::int64_t seconds) {
 std::int64_t Shuffle(Game& g) {
   TableState& s = g.s;
   const std::int64_t seed = g.clock.Now();
-  std::minstd_rand rng(ScrambledSeed(seed));
+  // The minimal standard generator: std::minstd_rand's numbers, on 32-bit
+  // words.
+  std::linear_congruential_engine<std::uint32_t, 48271, 0, 2147483647> rng(ScrambledSeed(seed));
   // Eight draws per seat in turn: five cards dealt now, three reserved for
   // the rest of the deal (kept in SlotPoints until then). A number already
   // drawn is drawn again.
