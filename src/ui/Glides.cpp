@@ -67,11 +67,11 @@ void TForm1::ComputerGlideTick() {
   // Towards the place, from whichever side the glide starts on.
   const bool rightwards = kGlideStartLeft[seat] < place;
   const int left = card->x() + (rightwards ? kComputerGlideStep : -kComputerGlideStep);
+  // The play step's pause may end before the card arrives; the card is then
+  // put on its place and the stray tick that follows only stops the timer.
   const bool arrived = rightwards ? left >= place : left <= place;
   card->move(arrived ? place : left, card->y());
   if (arrived) Timer1->stop();
-  // The play step's pause may end before the card arrives; the card is then
-  // put on its place and the stray tick that follows only stops the timer.
   glide_ = Timer1->isActive() ? Glide::Computer : Glide::None;
 }
 
