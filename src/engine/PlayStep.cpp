@@ -302,12 +302,15 @@ void PlayStep(Game& g) {
   }
 }
 
-bool HandImageClick(Game& g, int slot) {
-  TableState& s = g.s;
+bool HandCardPlayable(const Game& g, int slot) {
   // While the play step runs, CurRow belongs to the computer seats' cards;
   // a click that slipped through must not touch it.
-  if (g.inPlayStep || slot < 1 || slot > 8) return false;
-  if (!IsLegalHumanCard(s, slot)) return false;
+  return !g.inPlayStep && slot >= 1 && slot <= 8 && IsLegalHumanCard(g.s, slot);
+}
+
+bool HandImageClick(Game& g, int slot) {
+  TableState& s = g.s;
+  if (!HandCardPlayable(g, slot)) return false;
   s.CurRow = slot;
   SetBidLabels(g.w, "");
   if (s.AnimationOn == 1) {

@@ -16,4 +16,8 @@ void PlayStep(Game& g);
 // played at once. Returns whether the click was accepted.
 bool HandImageClick(Game& g, int slot);
 
+// Whether a click on hand image `slot` would be accepted now: outside the
+// play step, on a card the rules let the human play.
+bool HandCardPlayable(const Game& g, int slot);
+
 }  // namespace belote

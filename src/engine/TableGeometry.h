@@ -14,9 +14,10 @@ inline constexpr int kHandTop[9] = {0, 412, 396, 388, 380, 380, 388, 396, 412};
 inline constexpr int kPlaceLeft[5] = {0, 345, 240, 345, 450};
 inline constexpr int kPlaceTop[5] = {0, 220, 112, 2, 112};
 
-// A computer seat's card starts its glide here, seats 2..4, and slides five
-// pixels a tick towards its place.
+// A computer seat's card starts its glide here, seats 2..4, and slides
+// kComputerGlideStep pixels a tick towards its place.
 inline constexpr int kGlideStartLeft[5] = {0, 0, 180, 285, 510};
+inline constexpr int kComputerGlideStep = 5;
 
 // The human's clicked card is first lifted to this top, then rises
 // kHumanGlideRise a tick and moves kHumanGlideStep[slot] to the side until

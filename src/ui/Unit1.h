@@ -6,114 +6,24 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QFrame>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <string>
 
 #include "engine/Game.h"
 #include "model/TableState.h"
 #include "ui/HelpPage.h"
 #include "ui/QtTableWindow.h"
+#include "ui/TableWidgets.h"
 
 class QCheckBox;
 class QColorDialog;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class QToolButton;
 
 namespace belote {
-
-// --- Lettering of the table ---
-// The table was drawn for an 8-point sans serif 11 pixels high; Liberation
-// Sans has the same widths. Sizes are in pixels so that the texts fit their
-// fixed boxes whatever the screen's dots per inch.
-inline constexpr const char* kTableFontFamily = "Liberation Sans";
-constexpr int kPixels8pt = 11;
-constexpr int kPixels10pt = 13;
-constexpr int kPixels12pt = 16;
-QFont TableFont(int pixelSize = kPixels8pt, bool bold = false);
-
-// A picture on the table; a click on it is reported.
-class TImage : public QLabel {
-  Q_OBJECT
-
- public:
-  explicit TImage(QWidget* parent);
-
- signals:
-  void clicked();
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  bool pressed_ = false;
-};
-
-// A rectangle drawn on the table: an outline, and a fill for some.
-class TShape : public QWidget {
- public:
-  TShape(QWidget* parent, QColor pen, int penWidth, std::optional<QColor> fill = std::nullopt);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QColor pen_;
-  int penWidth_;
-  std::optional<QColor> fill_;
-};
-
-// A panel with a lowered outer and a raised inner bevel.
-class TPanel : public QFrame {
- public:
-  explicit TPanel(QWidget* parent);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-};
-
-// The little up and down arrows beside a points field. Each step starts
-// from the number the field shows, so a number typed by hand or copied in
-// from the other field is where the arrows go on from.
-class TUpDown : public QWidget {
-  Q_OBJECT
-
- public:
-  static constexpr int kMin = 200;
-  static constexpr int kMax = 10000;
-  static constexpr int kIncrement = 100;
-  static constexpr int kStart = 2500;
-
-  TUpDown(QLineEdit* associate, QWidget* parent);
-
-  // The number the next step starts from: the field's last whole number,
-  // brought into kMin..kMax.
-  int Position() const;
-  // One step up or down; past either end the points start over at the other.
-  void StepUp();
-  void StepDown();
-
-  QToolButton* UpButton() const { return up_; }
-  QToolButton* DownButton() const { return down_; }
-
- private:
-  void Remember(const QString& text);
-  void Show(int value);
-
-  QLineEdit* associate_;
-  QToolButton* up_;
-  QToolButton* down_;
-  // The last whole number the field held; text that is not one (letters,
-  // an emptied field) leaves it as it was.
-  int lastGood_ = kStart;
-};
 
 // How the window is built; tests wait less and skip the about box.
 struct TForm1Options {
@@ -238,6 +148,11 @@ class TForm1 : public QWidget {
   bool Busy() const;
   // Asks whether to quit once the table is free again (a close request).
   void AskToCloseWhenFree();
+  // One tick of each glide: the human's card rises a step and, once at his
+  // place, is played; a computer seat's card slides a step onto its place.
+  void HumanGlideTick();
+  void ComputerGlideTick();
+  void Tell(TickMoment moment);
 
   TForm1Options options_;
   TableState state_;
@@ -247,15 +162,14 @@ class TForm1 : public QWidget {
   QLabel* controls_[static_cast<int>(Control::Count)] = {};
   QColor lastColour_{Qt::black};
   bool activated_ = false;
-  bool humanGlide_ = false;  // a card clicked by the human is on its way
+  // Which card Timer1 is moving: the one the human clicked (its landing
+  // starts the play step) or a computer seat's.
+  enum class Glide { None, Human, Computer };
+  Glide glide_ = Glide::None;
   bool centred_ = false;
   bool closeRequested_ = false;  // a close request waits for its question
   bool quitQuestionUp_ = false;
   QTimer* closeAsk_ = nullptr;
 };
-
-// Reads a points field: an optional sign and decimal digits that fit a
-// 32-bit integer, nothing else, not even spaces around them.
-std::optional<int> ParseWholeNumber(const std::string& text);
 
 }  // namespace belote

@@ -328,6 +328,40 @@ TEST(PlayStepFlow, CardsGlideWithTheAnimationOn) {
   EXPECT_EQ(t.w.pauses, 1 + 5 * 2);
 }
 
+TEST(PlayStepFlow, PlayableCardsAreTheClicksTaken) {
+  // The window asks before a click whether it will be taken; the answer
+  // must be the click's own, slot by slot, or a refused click would end a
+  // glide still under way. Trump Coeur; seat 4 has led the ace of Carreau
+  // and the human, void in Carreau, holds the seven of trumps and Trefle.
+  const auto table = [](PlayTable& t) {
+    t.Deal({{{8, 25, 26, 27, 28, 29, 30, 31},
+             {10, 11, 12, 13, 14, 15, 16, 17},
+             {18, 19, 20, 21, 22, 23, 24, 32},
+             {9, 1, 2, 3, 4, 5, 6, 7}}},
+           kCoeur, 4);
+    const int ace = t.Remove(4, 9);
+    t.s.TrickPos = 2;
+    t.s.BestCard = t.s.LedCard = t.s.HighCard = ace;
+    t.s.TrickHolder = 4;
+    t.s.TrickPoints = 11;
+  };
+  int playable = 0;
+  for (int slot = -1; slot <= 10; ++slot) {
+    PlayTable t;
+    table(t);
+    const bool before = HandCardPlayable(t.g, slot);
+    EXPECT_EQ(HandImageClick(t.g, slot), before) << "slot " << slot;
+    playable += before ? 1 : 0;
+  }
+  // The trump only: the Trefle cards are refused, as are slots off the hand.
+  EXPECT_EQ(playable, 1);
+
+  PlayTable t;
+  table(t);
+  t.g.inPlayStep = true;
+  for (int slot = 1; slot <= 8; ++slot) EXPECT_FALSE(HandCardPlayable(t.g, slot));
+}
+
 TEST(PlayStepFlow, ClicksThatPlayNothing) {
   PlayTable t;
   // Before any deal every slot is empty: accepted, nothing played.

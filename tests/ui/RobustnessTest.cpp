@@ -398,6 +398,41 @@ class RobustnessTest : public QObject {
       if (slot != first) QCOMPARE(form->HandImage(slot)->pos(), TForm1::RestingPlace(slot));
   }
 
+  void refusedClickLeavesTheGlideUnderWay() {
+    // The animation is switched off while a card is on its way up, then a
+    // click the game refuses comes in: nothing is played, and the card
+    // already on its way still lands and is played when it does.
+    auto form = StartedTable(false, 15);
+    TableState& s = form->State();
+    Recorder recorder;
+    form->GameState().observer = &recorder;
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    const int first = FirstLegalSlot(s);
+    QVERIFY(first != 0);
+    int refused = 9;  // off the hand, when every card may be played
+    for (int slot = 1; slot <= 8; ++slot)
+      if (s.SlotCard[1][slot] > 0 && !IsLegalHumanCard(s, slot)) refused = slot;
+
+    Click(form->HandImage(first));
+    QTest::qWait(25);  // a few ticks up the table
+    QVERIFY(form->HandImage(first)->y() < 420);
+    form->BitBtn3Click();
+    QCOMPARE(s.AnimationOn, 0);
+    if (refused <= 8)
+      Click(form->HandImage(refused));
+    else
+      form->ImageClick(refused);
+    QCOMPARE(recorder.humanCards, 0);
+    QVERIFY(form->Timer1->isActive());
+
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.humanCards, 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form->GameState().inPlayStep, 5000);
+    QCOMPARE(s.SlotCard[1][first], 0);
+    QCOMPARE(form->HandImage(first)->pos(), TForm1::RestingPlace(first));
+    if (refused <= 8) QVERIFY(s.SlotCard[1][refused] > 0);
+  }
+
   void clicksDuringPausesAndBoxesAreNotTaken() {
     // Pauses long enough for a stream of clicks to land in them.
     auto form = StartedTable(false, 12);

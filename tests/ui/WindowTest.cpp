@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/CardRules.h"
@@ -333,6 +334,24 @@ class WindowTest : public QObject {
       }
       QCOMPARE(ticks, 12);
       QCOMPARE(g.image->x(), g.end);
+    }
+  }
+
+  void tickAfterTheCardIsPlacedLeavesItThere() {
+    // The pause that follows a computer card's start can end before its
+    // glide does: the card is put on its place, and the timer's next tick
+    // must stop there, not push it past its place.
+    auto form = NewTable();
+    TableState& s = form->State();
+    for (const auto& [seatIdx, image, place] :
+         {std::tuple{1, form->Image10, 240}, std::tuple{2, form->Image11, 345},
+          std::tuple{3, form->Image12, 450}}) {
+      s.CurSeatIdx = seatIdx;
+      image->move(place, image->y());
+      form->Timer1->start();
+      form->Timer1Timer();
+      QCOMPARE(image->x(), place);
+      QVERIFY(!form->Timer1->isActive());
     }
   }
 

@@ -1,0 +1,78 @@
+// The cards' glides on the card table, one Timer1 tick at a time: the card
+// the human clicked rises from the hand to his place, and a computer seat's
+// card slides sideways onto its place.
+#include <QScopeGuard>
+#include <QTimer>
+
+#include "engine/PlayStep.h"
+#include "engine/TableGeometry.h"
+#include "ui/Unit1.h"
+
+namespace belote {
+
+void TForm1::Tell(TickMoment moment) {
+  if (tickObserver) tickObserver(moment);
+}
+
+void TForm1::Timer1Timer() {
+  Tell(TickMoment::Begins);
+  const QScopeGuard ends([this] { Tell(TickMoment::Ends); });
+  if (table_.Closing()) {
+    Timer1->stop();
+    glide_ = Glide::None;
+    return;
+  }
+  if (state_.CurSeatIdx == 0) {
+    // Only a card the human has just clicked glides: a tick left over from a
+    // computer card's slide must not lift a card out of the hand.
+    if (glide_ != Glide::Human || HandImage(state_.CurRow) == nullptr) {
+      Timer1->stop();
+      glide_ = Glide::None;
+      return;
+    }
+    HumanGlideTick();
+    if (table_.Closing()) return;
+  }
+  // The play step at the end of the human's glide may have passed the turn
+  // to a computer seat: its card takes this tick's step as well.
+  if (state_.CurSeatIdx >= 1 && state_.CurSeatIdx <= 3) ComputerGlideTick();
+}
+
+void TForm1::HumanGlideTick() {
+  TableState& s = state_;
+  // Only the slot clicked last moves, once per tick, even when the play step
+  // leaves CurRow on another slot.
+  const int slot = s.CurRow;
+  TImage* image = HandImage(slot);
+  image->move(image->x() + kHumanGlideStep[slot], image->y() - kHumanGlideRise);
+  if (image->y() != kPlaceTop[1]) return;
+
+  // Arrived: the card is played from the human's place.
+  Timer1->stop();
+  glide_ = Glide::None;
+  RestoreStacking();
+  if (s.SlotCard[1][s.CurRow] > 0) {
+    Tell(TickMoment::PlayStepBegins);
+    PlayStep(game_);
+    Tell(TickMoment::PlayStepEnds);
+  }
+  if (table_.Closing()) return;
+  image->move(RestingPlace(slot));
+}
+
+void TForm1::ComputerGlideTick() {
+  const int seat = state_.CurSeatIdx + 1;
+  QLabel* card = ControlWidget(TablePlace(seat));
+  const int place = kPlaceLeft[seat];
+  // Towards the place, from whichever side the glide starts on.
+  const bool rightwards = kGlideStartLeft[seat] < place;
+  const int left = card->x() + (rightwards ? kComputerGlideStep : -kComputerGlideStep);
+  // The play step's pause may end before the card arrives; the card is then
+  // put on its place and the stray tick that follows only stops the timer.
+  const bool arrived = rightwards ? left >= place : left <= place;
+  card->move(arrived ? place : left, card->y());
+  if (arrived) Timer1->stop();
+  glide_ = Timer1->isActive() ? Glide::Computer : Glide::None;
+}
+
+}  // namespace belote

@@ -1,0 +1,120 @@
+// The pieces the card table is made of: its lettering and colours, the
+// clickable card pictures, the outlined rectangles, the bevelled options
+// panel and the arrows beside a points field.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QWidget>
+#include <optional>
+
+class QLineEdit;
+class QToolButton;
+
+namespace belote {
+
+// --- Lettering of the table ---
+// The table was drawn for an 8-point sans serif 11 pixels high; Liberation
+// Sans has the same widths. Sizes are in pixels so that the texts fit their
+// fixed boxes whatever the screen's dots per inch.
+inline constexpr const char* kTableFontFamily = "Liberation Sans";
+constexpr int kPixels8pt = 11;
+constexpr int kPixels10pt = 13;
+constexpr int kPixels12pt = 16;
+QFont TableFont(int pixelSize = kPixels8pt, bool bold = false);
+
+// --- Colours of the table's panels ---
+inline const QColor kDarkGrey(96, 96, 96);
+inline const QColor kMidGrey(112, 112, 112);
+inline const QColor kLightGrey(230, 230, 230);
+inline const QColor kSilver(192, 192, 192);
+inline const QColor kGrey(128, 128, 128);
+inline const QColor kLime(0, 255, 0);
+inline const QColor kAqua(0, 255, 255);
+inline const QColor kLightCyan(128, 255, 255);
+inline const QColor kOrange(255, 128, 0);
+inline const QColor kScrollBar(200, 200, 200);  // outline of the framed boxes
+inline const QColor kTooltipYellow(255, 255, 225);
+inline const QColor kButtonFace(212, 208, 200);
+inline const QColor kWindowText(0, 0, 0);
+
+// A picture on the table; a click on it is reported.
+class TImage : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit TImage(QWidget* parent);
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+// A rectangle drawn on the table: an outline, and a fill for some.
+class TShape : public QWidget {
+ public:
+  TShape(QWidget* parent, QColor pen, int penWidth, std::optional<QColor> fill = std::nullopt);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor pen_;
+  int penWidth_;
+  std::optional<QColor> fill_;
+};
+
+// A panel with a lowered outer and a raised inner bevel.
+class TPanel : public QFrame {
+ public:
+  explicit TPanel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The little up and down arrows beside a points field. Each step starts
+// from the number the field shows, so a number typed by hand or copied in
+// from the other field is where the arrows go on from.
+class TUpDown : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMin = 200;
+  static constexpr int kMax = 10000;
+  static constexpr int kIncrement = 100;
+  static constexpr int kStart = 2500;
+
+  TUpDown(QLineEdit* associate, QWidget* parent);
+
+  // The number the next step starts from: the field's last whole number,
+  // brought into kMin..kMax.
+  int Position() const;
+  // One step up or down; past either end the points start over at the other.
+  void StepUp();
+  void StepDown();
+
+  QToolButton* UpButton() const { return up_; }
+  QToolButton* DownButton() const { return down_; }
+
+ private:
+  void Remember(const QString& text);
+  void Show(int value);
+
+  QLineEdit* associate_;
+  QToolButton* up_;
+  QToolButton* down_;
+  // The last whole number the field held; text that is not one (letters,
+  // an emptied field) leaves it as it was.
+  int lastGood_ = kStart;
+};
+
+}  // namespace belote
