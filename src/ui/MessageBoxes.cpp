@@ -106,9 +106,6 @@ class TableMessageBox : public QDialog {
     if (row->count() == 1) {
       button->setDefault(true);
       button->setFocus();
-      // A screen reader starts on the focused button: it says the context
-      // there too, not only when the player asks about the box.
-      button->setAccessibleDescription(accessibleDescription());
     }
     connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
     row->addWidget(button);

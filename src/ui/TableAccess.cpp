@@ -212,6 +212,9 @@ QAccessibleInterface* TableFactory(const QString& className, QObject* object) {
   if (className == QLatin1String("QFrame") && object->objectName() == QLatin1String("Panel1") &&
       qobject_cast<TForm1*>(object->parent()) != nullptr)
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+  if (object->objectName() == QLatin1String(kNewsObjectName) &&
+      qobject_cast<TForm1*>(object->parent()) != nullptr)
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
   return nullptr;
 }
 

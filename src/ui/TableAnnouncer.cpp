@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QSignalBlocker>
 #include <QTimer>
 
 #include "model/Cards.h"
@@ -100,6 +99,12 @@ TableAnnouncer::TableAnnouncer(TForm1& form)
   setObjectName(QStringLiteral("TableAnnouncer"));
   turnWatch_->setInterval(50);
   connect(turnWatch_, &QTimer::timeout, this, &TableAnnouncer::CheckTurn);
+  news_ = new QWidget(&form);
+  news_->setObjectName(QString::fromLatin1(kNewsObjectName));
+  news_->setGeometry(0, 0, 1, 1);
+  news_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  news_->setFocusPolicy(Qt::NoFocus);
+  news_->hide();
 }
 
 TableAnnouncer* TableAnnouncer::Of(TForm1& form) {
@@ -110,21 +115,16 @@ TableAnnouncer* TableAnnouncer::Of(TForm1& form) {
 void TableAnnouncer::Announce(const QString& text) {
   if (text.isEmpty()) return;
   said_ << text;
-  // The control the screen reader follows: the one with the keyboard, or
-  // the table itself.
-  QWidget* target = QApplication::focusWidget();
-  if (target == nullptr || (target != &form_ && !form_.isAncestorOf(target) &&
-                            target->window() != QApplication::activeModalWidget()))
-    target = &form_;
-  // Said once: the description goes back to what it was at once, and an
-  // empty description is not read out.
-  const QString before = target->accessibleDescription();
-  const QSignalBlocker quiet(target);
-  target->setAccessibleDescription(text);
-  QAccessibleEvent changed(target, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&changed);
-  if (Watcher()) Watcher()(&changed);
-  target->setAccessibleDescription(before);
+  // Each piece of news is a notification that appears: screen readers say
+  // a notification as it shows, wherever the keyboard is, and the control
+  // the player is on is left alone. It is one pixel, drawn with nothing.
+  news_->hide();
+  news_->setAccessibleName(text);
+  news_->show();
+  if (Watcher()) {
+    QAccessibleEvent shown(news_, QAccessible::ObjectShow);
+    Watcher()(&shown);
+  }
 }
 
 void TableAnnouncer::TextShown(Control c, const QString& text) {
@@ -170,7 +170,13 @@ void TableAnnouncer::CheckTurn() {
   turnWatch_->stop();
   turnSaid_ = true;
   FocusHand(form_);
-  Announce(QStringLiteral("À vous de jouer"));
+  // With the card the keyboard is on: the hand may have been dealt or
+  // sorted again under it since the reader last said its name.
+  QString news = QStringLiteral("À vous de jouer");
+  QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && form_.isAncestorOf(focus) && qobject_cast<TImage*>(focus) != nullptr)
+    news += QStringLiteral(", ") + focus->accessibleName();
+  Announce(news);
 }
 
 }  // namespace belote

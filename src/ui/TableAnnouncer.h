@@ -1,9 +1,8 @@
 // What a player who does not see the table hears of the game: each bid, each
 // card a computer seat puts down, the marks of the deal's end, the scores, a
-// card the rules refuse and the moment it is the player's turn. The words go
-// to the control that has the keyboard, as its description, which is what
-// screen readers say of the object they follow; the table's look does not
-// change.
+// card the rules refuse and the moment it is the player's turn. The words
+// are shown to screen readers as a notification of the table, which they
+// say as it appears; the table's look does not change.
 #pragma once
 
 #include <QObject>
@@ -15,10 +14,15 @@
 
 class QAccessibleEvent;
 class QTimer;
+class QWidget;
 
 namespace belote {
 
 class TForm1;
+
+// The name of the table's notification object, which screen readers find
+// with the role of a notification.
+inline constexpr const char* kNewsObjectName = "Annonces";
 
 class TableAnnouncer : public QObject {
  public:
@@ -52,6 +56,7 @@ class TableAnnouncer : public QObject {
   TForm1& form_;
   QStringList said_;
   QTimer* turnWatch_;
+  QWidget* news_;
   bool turnSaid_ = true;
 };
 
