@@ -87,6 +87,9 @@ TFormApropos::TFormApropos(QWidget* parent)
   }
   // The button's face is a picture: a screen reader needs its word.
   BitBtn2->setAccessibleName(QStringLiteral("Oui"));
+  // The keyboard starts on the only button, so that Return or Space close
+  // the box at once.
+  BitBtn2->setFocus();
   setAccessibleName(QStringLiteral("À propos du jeu"));
   connect(BitBtn2, &QPushButton::clicked, this, &TFormApropos::BitBtn2Click);
 

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 
 namespace belote {
@@ -73,11 +74,17 @@ void FocusRing::Follow(QWidget* focus) {
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
   // The control moved (a card gliding), was hidden, or the others were
   // stacked again over the ring.
-  if (watched == around_ &&
-      (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
-       event->type() == QEvent::Hide || event->type() == QEvent::ZOrderChange)) {
+  if (watched != around_) return false;
+  if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+      event->type() == QEvent::Hide) {
     QWidget* focus = around_;
     Follow(focus->isVisible() ? focus : nullptr);
+  } else if (event->type() == QEvent::ZOrderChange) {
+    // The table puts its pictures back in order one after the other: the
+    // ring goes back on top once they all are.
+    QTimer::singleShot(0, this, [this] {
+      if (isVisible()) raise();
+    });
   }
   return false;
 }

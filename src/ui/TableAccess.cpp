@@ -255,7 +255,7 @@ void NamePicture(TForm1& form, Control image, const QString& name) {
 }
 
 void FocusHand(TForm1& form) {
-  QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = form.focusWidget();
   const int slot = SlotOfImage(form, focus);
   // The keyboard stays on a button or a field the player went to.
   if (focus != nullptr && focus != &form && slot == 0 && form.isAncestorOf(focus)) return;

@@ -173,8 +173,8 @@ void TableAnnouncer::CheckTurn() {
   // With the card the keyboard is on: the hand may have been dealt or
   // sorted again under it since the reader last said its name.
   QString news = QStringLiteral("À vous de jouer");
-  QWidget* focus = QApplication::focusWidget();
-  if (focus != nullptr && form_.isAncestorOf(focus) && qobject_cast<TImage*>(focus) != nullptr)
+  QWidget* focus = form_.focusWidget();
+  if (qobject_cast<TImage*>(focus) != nullptr)
     news += QStringLiteral(", ") + focus->accessibleName();
   Announce(news);
 }
