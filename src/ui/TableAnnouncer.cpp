@@ -99,12 +99,14 @@ TableAnnouncer::TableAnnouncer(TForm1& form)
   setObjectName(QStringLiteral("TableAnnouncer"));
   turnWatch_->setInterval(50);
   connect(turnWatch_, &QTimer::timeout, this, &TableAnnouncer::CheckTurn);
-  news_ = new QWidget(&form);
-  news_->setObjectName(QString::fromLatin1(kNewsObjectName));
-  news_->setGeometry(0, 0, 1, 1);
-  news_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  news_->setFocusPolicy(Qt::NoFocus);
-  news_->hide();
+  for (QWidget*& news : news_) {
+    news = new QWidget(&form);
+    news->setObjectName(QString::fromLatin1(kNewsObjectName));
+    news->setGeometry(0, 0, 1, 1);
+    news->setAttribute(Qt::WA_TransparentForMouseEvents);
+    news->setFocusPolicy(Qt::NoFocus);
+    news->hide();
+  }
 }
 
 TableAnnouncer* TableAnnouncer::Of(TForm1& form) {
@@ -118,11 +120,16 @@ void TableAnnouncer::Announce(const QString& text) {
   // Each piece of news is a notification that appears: screen readers say
   // a notification as it shows, wherever the keyboard is, and the control
   // the player is on is left alone. It is one pixel, drawn with nothing.
-  news_->hide();
-  news_->setAccessibleName(text);
-  news_->show();
+  // The notifications take turns: a reader that falls behind asks a
+  // notification's words only when it comes to say it, and by then the
+  // next news must not have replaced them.
+  QWidget* news = news_[nextNews_];
+  nextNews_ = (nextNews_ + 1) % news_.size();
+  news->hide();
+  news->setAccessibleName(text);
+  news->show();
   if (Watcher()) {
-    QAccessibleEvent shown(news_, QAccessible::ObjectShow);
+    QAccessibleEvent shown(news, QAccessible::ObjectShow);
     Watcher()(&shown);
   }
 }

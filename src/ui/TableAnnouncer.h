@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 #include "engine/TableWindow.h"
@@ -56,7 +57,8 @@ class TableAnnouncer : public QObject {
   TForm1& form_;
   QStringList said_;
   QTimer* turnWatch_;
-  QWidget* news_;
+  std::array<QWidget*, 8> news_{};
+  size_t nextNews_ = 0;
   bool turnSaid_ = true;
 };
 
