@@ -146,7 +146,7 @@ class OptionsPanelKeys : public QObject {
       case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) break;
-        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        auto* button = qobject_cast<QPushButton*>(form_.focusWidget());
         (button != nullptr && form_.Panel1->isAncestorOf(button) ? button : form_.BoutonA)->click();
         return true;
       }
