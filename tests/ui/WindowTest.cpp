@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "engine/CardRules.h"
+#include "engine/TableGeometry.h"
 #include "ui/Apropos.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Unit1.h"
@@ -139,6 +140,18 @@ class WindowTest : public QObject {
     QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
     QCOMPARE(form->TableColour(), QColor(0, 128, 128));
     QCOMPARE(form->findChild<QLabel*>("Image13")->toolTip(), QString("ATOUT"));
+    // The hand lies on its resting places and the trick on the seats' table
+    // places, each picture under its own name.
+    for (int slot = 1; slot <= 8; ++slot) {
+      QWidget* image = form->ControlWidget(HandImage(slot));
+      QCOMPARE(image, form->findChild<QLabel*>(ControlName(HandImage(slot))));
+      QCOMPARE(image->pos(), QPoint(kHandLeft[slot], kHandTop[slot]));
+    }
+    for (int seat = 1; seat <= 4; ++seat) {
+      QWidget* image = form->ControlWidget(TablePlace(seat));
+      QCOMPARE(image, form->findChild<QLabel*>(ControlName(TablePlace(seat))));
+      QCOMPARE(image->pos(), QPoint(kPlaceLeft[seat], kPlaceTop[seat]));
+    }
     QVERIFY(!form->Timer1->isActive());
     QCOMPARE(form->Timer1->interval(), 10);
     // Nothing is written on the table before the first deal.
