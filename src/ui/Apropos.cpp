@@ -92,6 +92,12 @@ TFormApropos::TFormApropos(QWidget* parent)
     BitBtn2->setIcon(QIcon(squeezed));
     BitBtn2->setIconSize(inside);
   }
+  // The button's face is a picture: a screen reader needs its word.
+  BitBtn2->setAccessibleName(QStringLiteral("Oui"));
+  // The keyboard starts on the only button, so that Return or Space close
+  // the box at once.
+  BitBtn2->setFocus();
+  setAccessibleName(QStringLiteral("À propos du jeu"));
   connect(BitBtn2, &QPushButton::clicked, this, &TFormApropos::BitBtn2Click);
 
   // In the middle of the desktop, whatever window opens it.
@@ -108,6 +114,14 @@ void TFormApropos::FormShow() {
   SetFigure(MemLibre, FormatKiloBytes(status.freeBytes / 1024, QStringLiteral(" Ko")));
   SetFigure(MemDisque, FormatKiloBytes(status.freeSwapBytes / 1024, QStringLiteral(" Ko")));
   SetFigure(MemUtile, FormatPercent(status.percentInUse));
+  // The captions are drawn in the picture; a screen reader hears them with
+  // their figures.
+  const std::pair<QLabel*, const char*> captions[] = {{MemLibre, "Mémoire physique libre"},
+                                                      {MemDisque, "Mémoire disque dur libre"},
+                                                      {MemPhysique, "Mémoire RAM-SDRAM"},
+                                                      {MemUtile, "Mémoire utilisée"}};
+  for (const auto& [label, caption] : captions)
+    label->setAccessibleName(QString::fromUtf8(caption) + QStringLiteral(" : ") + label->text());
 }
 
 void TFormApropos::BitBtn2Click() {

@@ -25,14 +25,18 @@ bool EndsWithBmp(std::string_view name) {
 
 }  // namespace
 
+QString SpokenSuitName(int suit) {
+  if (suit == 4) return QStringLiteral("Trèfle");
+  return suit >= 1 && suit <= 3 ? QString::fromLatin1(kSuitNames[suit]) : QString();
+}
+
 QString PictureName(int picture) {
   if (picture >= 1 && picture <= 32) {
     return QString::fromLatin1(kRankWords[RankOfPicture(picture)]) + QStringLiteral(" de ") +
-           QString::fromLatin1(kSuitNames[SuitOfPicture(picture)]);
+           SpokenSuitName(SuitOfPicture(picture));
   }
   for (int suit = 1; suit <= 4; ++suit) {
-    if (SuitSignPicture(suit) == picture)
-      return QStringLiteral("Atout ") + QString::fromLatin1(kSuitNames[suit]);
+    if (SuitSignPicture(suit) == picture) return QStringLiteral("Atout ") + SpokenSuitName(suit);
   }
   return {};
 }

@@ -9,6 +9,10 @@ namespace belote {
 
 inline constexpr const char* kEmptyPlaceName = "Emplacement vide";
 
+// A suit's name as a screen reader should say it: "Coeur", "Carreau",
+// "Pique", "Trèfle" (the table's own texts write it without its accent).
+QString SpokenSuitName(int suit);
+
 // "As de Coeur", "Dix de Pique" ... for picture numbers 1..32, "Atout Coeur"
 // ... for the suit signs 33..36; an empty text for any other number.
 QString PictureName(int picture);

@@ -31,12 +31,16 @@ MessageAnswerer& Answerer() {
 class TableMessageBox : public QDialog {
  public:
   TableMessageBox(QWidget* parent, const QString& text, Buttons buttons,
-                  std::optional<ScreenPos> pos)
+                  std::optional<ScreenPos> pos, const QString& description)
       : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                             Qt::MSWindowsFixedSizeDialogHint),
         pos_(pos) {
     setObjectName("TableMessageBox");
     setModal(true);
+    // The box is a dialog named by its own words; its description carries
+    // what the player would otherwise have to read on the table behind it.
+    setAccessibleName(text);
+    setAccessibleDescription(description);
     setWindowTitle(buttons == Buttons::Confirmation ? QStringLiteral("Confirmation")
                                                     : QGuiApplication::applicationDisplayName());
 
@@ -133,11 +137,11 @@ class TableMessageBox : public QDialog {
 }  // namespace
 
 int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
-                     std::optional<ScreenPos> pos) {
+                     std::optional<ScreenPos> pos, const QString& description) {
   if (Answerer()) return Answerer()(utf8Text, buttons);
   // The confirmation box always sits in the middle of the screen.
   if (buttons == Buttons::Confirmation) pos.reset();
-  TableMessageBox box(parent, QString::fromStdString(utf8Text), buttons, pos);
+  TableMessageBox box(parent, QString::fromStdString(utf8Text), buttons, pos, description);
   return box.exec();
 }
 

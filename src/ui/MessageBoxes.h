@@ -3,6 +3,7 @@
 // for a place, and the confirmation box with its question mark.
 #pragma once
 
+#include <QString>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -25,8 +26,10 @@ constexpr int kAnswerOk = 1;
 // table window, whose boxes were placed for a table at the screen's corner;
 // the box is then kept on the screen. Without it the box is centred on the
 // screen.
+// `description` is what a screen reader says about the box beyond its words:
+// what is on the table that the player needs to answer it.
 int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
-                     std::optional<ScreenPos> pos);
+                     std::optional<ScreenPos> pos, const QString& description = QString());
 
 // Lets tests and automation answer boxes without showing them. While an
 // answerer is set, ShowTableMessage returns its value and shows nothing;

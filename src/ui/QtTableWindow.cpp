@@ -16,6 +16,7 @@
 #include "ui/GamePictures.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TableAccess.h"
+#include "ui/TableAnnouncer.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -104,7 +105,9 @@ QPixmap QtTableWindow::Picture(const QString& file, qreal pixelRatio) {
 
 void QtTableWindow::SetText(Control c, std::string_view text) {
   if (QLabel* label = form_.ControlWidget(c)) {
-    label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const QString words = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    label->setText(words);
+    if (TableAnnouncer* announcer = TableAnnouncer::Of(form_)) announcer->TextShown(c, words);
   }
 }
 
@@ -134,7 +137,7 @@ void QtTableWindow::CopyPicture(Control from, Control to) {
   const QPixmap picture = source->pixmap();
   target->setPixmap(picture);
   if (!picture.isNull()) target->resize(picture.deviceIndependentSize().toSize());
-  NamePicture(form_, to, source->accessibleName());
+  NamePicture(form_, to, CardNameOf(form_, from));
 }
 
 void QtTableWindow::SetImageLeft(Control image, int left) {
@@ -155,10 +158,10 @@ void QtTableWindow::Pause() {
   pause.exec();
 }
 
-int QtTableWindow::MessageBox(Box, const std::string& text, Buttons buttons,
+int QtTableWindow::MessageBox(Box box, const std::string& text, Buttons buttons,
                               std::optional<ScreenPos> pos) {
   if (closing_) return kAnswerClosed;
-  return ShowTableMessage(&form_, text, buttons, pos);
+  return ShowTableMessage(&form_, text, buttons, pos, DescribeBox(form_, box));
 }
 
 void QtTableWindow::RunSuitChooser() {

@@ -1,14 +1,32 @@
 // The suit chooser of the second bidding round: one picture with the four
 // suits and the pass tile; a press on it is judged by the game, which says
-// whether the chooser closes.
+// whether the chooser closes. The tiles can also be chosen with the keyboard
+// and are named for screen readers, each key acting as a press on its tile.
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <array>
 #include <functional>
 
 class QLabel;
 
 namespace belote {
+
+// One tile of the chooser as the keyboard and screen readers see it: it lies
+// over the picture, lets the mouse through to it, and draws only the outline
+// that shows which tile has the keyboard.
+class ChooserTile : public QAbstractButton {
+ public:
+  ChooserTile(QWidget* parent, int suit);
+  int Suit() const { return suit_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int suit_;
+};
 
 class TForm3 : public QDialog {
   Q_OBJECT
@@ -24,7 +42,18 @@ class TForm3 : public QDialog {
   // Handles one press on the picture at horizontal position x.
   void Image14MouseDown(int x);
 
+  // Presses the tile of suit 1..4, or the pass tile for 0, as a click in its
+  // middle would.
+  void PressTile(int suit);
+
   QLabel* Image14() const { return image14_; }
+  // The tile of suit 1..4, or the pass tile for 0.
+  ChooserTile* Tile(int suit) const { return tiles_[static_cast<size_t>(suit)]; }
+
+  // The tile a key chooses: 1 to 4 (top row with or without Shift, keypad,
+  // or the unshifted keys of a French keyboard's top row) for the suits,
+  // Escape for the pass tile; -1 for any other key.
+  static int TileOfKey(const QKeyEvent& key);
 
   // Where the chooser opens: at its place over the table (the parent), kept
   // on the screen.
@@ -37,8 +66,11 @@ class TForm3 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void MoveFocus(int step);
+
   std::function<bool(int)> onPress_;
   QLabel* image14_;
+  std::array<ChooserTile*, 5> tiles_{};
   bool forceClosing_ = false;
 };
 
