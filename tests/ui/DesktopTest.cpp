@@ -439,7 +439,7 @@ class DesktopTest : public QObject {
       // Then the compositor's close button: the question belongs to the
       // table, and "&Oui" ends the program.
       WhenModalShows([&](QWidget* box) {
-        asked = box->findChild<QLabel*>("Text")->text() == "Etes-vous sur de vouloir quitter?";
+        asked = BoxText(box) == "Etes-vous sur de vouloir quitter?";
         overTheTable = box->windowHandle() != nullptr &&
                        box->windowHandle()->transientParent() == form.windowHandle();
         ButtonCaptioned(box, "&Oui")->click();

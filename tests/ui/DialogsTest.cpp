@@ -338,7 +338,7 @@ void DialogsTest::plainBoxSitsWhereAskedAndAnswersItsButton() {
   WhenModalShows([&](QWidget* box) {
     placed = box->frameGeometry().topLeft();
     title = box->windowTitle();
-    shown = box->findChild<QLabel*>("Text")->text();
+    shown = BoxText(box);
     hasIcon = box->findChild<QLabel*>("Icon") != nullptr;
     for (QPushButton* b : box->findChildren<QPushButton*>()) captions << b->text();
     ButtonCaptioned(box, "&Oui")->click();

@@ -609,7 +609,7 @@ class RobustnessTest : public QObject {
         ok->click();
         return;
       }
-      if (box->findChild<QLabel*>("Text")->text() == kQuitQuestion) {
+      if (BoxText(box) == kQuitQuestion) {
         ++questions;
         questionDuringPlayStep = table->GameState().inPlayStep;
         ButtonCaptioned(box, "&Oui")->click();
@@ -620,7 +620,7 @@ class RobustnessTest : public QObject {
         AskToClose(*table);
       }
       // The first-round question is declined, every other box confirmed.
-      const bool question = box->findChild<QLabel*>("Text")->text().endsWith(kQuestion);
+      const bool question = BoxText(box).endsWith(kQuestion);
       ButtonCaptioned(box, question ? "&Non" : "&Oui")->click();
     });
     poll.start();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -161,6 +162,12 @@ inline QPushButton* ButtonCaptioned(QWidget* box, const QString& caption) {
   for (QPushButton* b : box->findChildren<QPushButton*>())
     if (b->text() == caption) return b;
   return nullptr;
+}
+
+// The words of a real box; empty for a modal window that is not one.
+inline QString BoxText(QWidget* box) {
+  auto* text = box != nullptr ? box->findChild<QLabel*>("Text") : nullptr;
+  return text != nullptr ? text->text() : QString();
 }
 
 }  // namespace belote::test

@@ -467,7 +467,7 @@ class WindowTest : public QObject {
       QWidget* box = QApplication::activeModalWidget();
       if (box == nullptr) return;
       frame = box->frameGeometry();
-      shown = box->findChild<QLabel*>("Text")->text();
+      shown = BoxText(box);
       for (QPushButton* b : box->findChildren<QPushButton*>()) b->click();
     });
     // The widest letters, far more of them than the screen can show.
