@@ -22,6 +22,7 @@
 
 #include "GlideClock.h"
 #include "engine/CardRules.h"
+#include "engine/ChooserBands.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Unit1.h"
 
@@ -102,17 +103,17 @@ int main(int argc, char* argv[]) {
   // Every box is answered at once with its first button: the human takes
   // when asked, confirms each trick and plays on when a game ends. The suit
   // chooser is passed.
-  belote::SetMessageAnswerer([](const std::string&, belote::Buttons buttons) {
-    return buttons == belote::Buttons::Ok ? belote::kAnswerOk : belote::kAnswerYes;
-  });
   belote::TForm1Options formOptions;
   formOptions.pauseMilliseconds = 500;
   formOptions.showAboutBox = false;
   formOptions.soundDevice = false;
   formOptions.soundSink = [](const std::string&) {};
+  formOptions.messageAnswerer = [](const std::string&, belote::Buttons buttons) {
+    return buttons == belote::Buttons::Ok ? belote::kAnswerOk : belote::kAnswerYes;
+  };
+  formOptions.chooserAnswerer = [] { return belote::BandMiddle(belote::kPassBand); };
   formOptions.exitApplicationOnQuit = false;
   belote::TForm1 form(formOptions);
-  form.Table().SetSuitChooserAnswerer([] { return 300; });
 
   GlideClock clock;
   QElapsedTimer wall;

@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "model/Cards.h"
-#include "ui/MessageBoxes.h"
 
 namespace belote {
 
@@ -131,14 +130,13 @@ QString MissingPicturesText(const QStringList& missing) {
   return QStringLiteral("Images introuvables :\n") + lines.join(QLatin1Char('\n'));
 }
 
-QStringList ReportMissingPictures(QWidget* parent) {
+QStringList ReportMissingPictures() {
   const QStringList missing = MissingPictures();
   if (missing.isEmpty()) return missing;
   const QByteArray line =
       "belote: missing pictures: " + missing.join(QStringLiteral(", ")).toUtf8();
   std::fprintf(stderr, "%s\n", line.constData());
   std::fflush(stderr);
-  ShowTableMessage(parent, MissingPicturesText(missing).toStdString(), Buttons::Ok, std::nullopt);
   return missing;
 }
 

@@ -9,8 +9,6 @@
 
 #include "ui/HighDensity.h"
 
-class QWidget;
-
 namespace belote {
 
 // Every picture file the game loads, as paths relative to the game folder:
@@ -38,9 +36,10 @@ QStringList MissingPictures(const QString& folder = QString());
 // names to a line, so that the box fits a small screen.
 QString MissingPicturesText(const QStringList& missing);
 
-// Looks for missing pictures once; when there are some, writes one line on
-// stderr for scripts and shows one box to the player. The game goes on with
-// empty places where the pictures would be. Returns the missing files.
-QStringList ReportMissingPictures(QWidget* parent);
+// Looks for missing pictures; when there are some, writes one line on stderr
+// for scripts and returns them, for the table to tell the player in a box
+// (MissingPicturesText). The game goes on with empty places where the
+// pictures would be.
+QStringList ReportMissingPictures();
 
 }  // namespace belote

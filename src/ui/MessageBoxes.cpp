@@ -20,11 +20,6 @@ namespace belote {
 
 namespace {
 
-MessageAnswerer& Answerer() {
-  static MessageAnswerer answerer;
-  return answerer;
-}
-
 // A box of our own rather than the toolkit's: the game needs the box's corner
 // exactly where it asks, no icon on the plain boxes, and Escape or the close
 // button answering "closed" instead of standing in for "&Non".
@@ -138,15 +133,10 @@ class TableMessageBox : public QDialog {
 
 int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
                      std::optional<ScreenPos> pos, const QString& description) {
-  if (Answerer()) return Answerer()(utf8Text, buttons);
   // The confirmation box always sits in the middle of the screen.
   if (buttons == Buttons::Confirmation) pos.reset();
   TableMessageBox box(parent, QString::fromStdString(utf8Text), buttons, pos, description);
   return box.exec();
-}
-
-void SetMessageAnswerer(MessageAnswerer answerer) {
-  Answerer() = std::move(answerer);
 }
 
 std::string NotAWholeNumberText(const std::string& fieldText, std::size_t quotedCharacters) {

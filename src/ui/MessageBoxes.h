@@ -31,11 +31,10 @@ constexpr int kAnswerOk = 1;
 int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
                      std::optional<ScreenPos> pos, const QString& description = QString());
 
-// Lets tests and automation answer boxes without showing them. While an
-// answerer is set, ShowTableMessage returns its value and shows nothing;
-// nullptr brings the real boxes back.
+// Stands in for the player at a table's boxes (tests, automation): given
+// the box's text and buttons, it returns the answer a shown box would have.
+// The table is built with it (TForm1Options) and then shows no box at all.
 using MessageAnswerer = std::function<int(const std::string& text, Buttons)>;
-void SetMessageAnswerer(MessageAnswerer answerer);
 
 // The text shown when a points field does not hold a whole number. It
 // quotes at most `quoted` characters of the field (kQuotedCharacters unless

@@ -161,17 +161,17 @@ void QtTableWindow::Pause() {
 int QtTableWindow::MessageBox(Box box, const std::string& text, Buttons buttons,
                               std::optional<ScreenPos> pos) {
   if (closing_) return kAnswerClosed;
-  return ShowTableMessage(&form_, text, buttons, pos, DescribeBox(form_, box));
+  return form_.ShowBox(text, buttons, pos, DescribeBox(form_, box));
 }
 
 void QtTableWindow::RunSuitChooser() {
   if (closing_) return;
   const auto press = [this](int x) { return SuitChooserPress(state_, *this, x); };
-  if (chooserAnswerer_) {
+  if (const ChooserAnswerer& answerer = form_.Options().chooserAnswerer) {
     // A scripted player may keep pressing between the tiles; give up long
     // before that could hang a test.
     for (int presses = 0; presses < 1000 && !closing_; ++presses) {
-      if (press(chooserAnswerer_())) return;
+      if (press(answerer())) return;
     }
     return;
   }
@@ -185,8 +185,8 @@ void QtTableWindow::PlaySound(const std::string& file) {
   // Without a sound output there is nothing to play on, and the multimedia
   // back end is not even woken.
   if (!soundDevice_ || closing_) return;
-  if (soundSink_) {
-    soundSink_(file);
+  if (const SoundSink& sink = form_.Options().soundSink) {
+    sink(file);
     return;
   }
   if (sound_ == nullptr) sound_ = new QSoundEffect(&form_);

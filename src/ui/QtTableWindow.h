@@ -46,12 +46,10 @@ class QtTableWindow : public TableWindow {
 
   // Where sounds go instead of the speakers (tests, silent runs).
   using SoundSink = std::function<void(const std::string& file)>;
-  void SetSoundSink(SoundSink sink) { soundSink_ = std::move(sink); }
 
-  // Lets tests and automation press the suit chooser without showing it:
-  // each call gives the x of one press on the picture.
+  // Presses the suit chooser without showing it (tests, automation): each
+  // call gives the x of one press on the picture.
   using ChooserAnswerer = std::function<int()>;
-  void SetSuitChooserAnswerer(ChooserAnswerer answerer) { chooserAnswerer_ = std::move(answerer); }
 
   // What ending the program does once the play step has unwound: by default
   // the window closes and the event loop ends with exit code 0.
@@ -78,8 +76,6 @@ class QtTableWindow : public TableWindow {
   bool soundDevice_ = false;
   bool closing_ = false;
   bool quitQueued_ = false;
-  SoundSink soundSink_;
-  ChooserAnswerer chooserAnswerer_;
   std::function<void()> quitAction_;
   QPointer<TForm3> chooser_;
   QSoundEffect* sound_ = nullptr;

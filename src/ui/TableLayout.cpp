@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
-#include <string>
 
 #include "engine/TableGeometry.h"
 #include "model/Cards.h"
@@ -297,15 +296,18 @@ void TForm1::BuildHandAndTrick() {
 
   TImage** const hand[] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8};
   for (int slot = 1; slot <= 8; ++slot) {
-    const std::string name = "Image" + std::to_string(slot);
-    *hand[slot - 1] = newImage(name.c_str(), RestingPlace(slot), Qt::DragMoveCursor);
+    *hand[slot - 1] =
+        newImage(ControlName(belote::HandImage(slot)), RestingPlace(slot), Qt::DragMoveCursor);
     connect(*hand[slot - 1], &TImage::clicked, this, [this, slot] { ImageClick(slot); });
   }
 
-  Image9 = newImage("Image9", {345, 220}, Qt::ForbiddenCursor);
-  Image10 = newImage("Image10", {240, 112}, Qt::ForbiddenCursor);
-  Image11 = newImage("Image11", {345, 2}, Qt::ForbiddenCursor);
-  Image12 = newImage("Image12", {450, 112}, Qt::ForbiddenCursor);
+  // The trick: each seat's card lies on that seat's table place, where the
+  // glides stop.
+  TImage** const trick[] = {&Image9, &Image10, &Image11, &Image12};
+  for (int seat = 1; seat <= 4; ++seat) {
+    *trick[seat - 1] = newImage(ControlName(TablePlace(seat)), {kPlaceLeft[seat], kPlaceTop[seat]},
+                                Qt::ForbiddenCursor);
+  }
 
   const QFont bidFont = TableFont(kPixels10pt);
   Label4 = NewLabel(this, "Label4", {368, 320, 73, 17}, {}, bidFont, kLightCyan);

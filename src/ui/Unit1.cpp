@@ -41,7 +41,6 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   // Waits are shared by every table; a table made after another one closed
   // (a test, a second game window) must pause again.
   TForm2::SetClosing(false);
-  if (options_.soundSink) table_.SetSoundSink(options_.soundSink);
   if (!options_.exitApplicationOnQuit) table_.SetQuitAction([this] { close(); });
 
   // The about box comes first: the player sees it at once instead of after
@@ -71,6 +70,12 @@ void TForm1::FormCreate() {
   if (!options_.showAboutBox) return;
   TFormApropos about;
   about.exec();
+}
+
+int TForm1::ShowBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos,
+                    const QString& description) {
+  if (options_.messageAnswerer) return options_.messageAnswerer(text, buttons);
+  return ShowTableMessage(this, text, buttons, pos, description);
 }
 
 void TForm1::SetTableColour(const QColor& colour) {
@@ -132,7 +137,9 @@ void TForm1::FormActivate() {
 
   // Said once, before anything else: a game with holes in its pictures is
   // still playable, but the player should know why.
-  ReportMissingPictures(this);
+  const QStringList missing = ReportMissingPictures();
+  if (!missing.isEmpty())
+    ShowBox(MissingPicturesText(missing).toStdString(), Buttons::Ok, std::nullopt);
   if (table_.Closing()) return;
 
   const bool soundDevice = options_.soundDevice.has_value()
@@ -144,8 +151,7 @@ void TForm1::FormActivate() {
     state_.SoundOn = 1;
   } else {
     state_.SoundOn = 0;
-    ShowTableMessage(this, "Désolé!...Vous n'avez pas de carte sonore.!", Buttons::Ok,
-                     std::nullopt);
+    ShowBox("Désolé!...Vous n'avez pas de carte sonore.!", Buttons::Ok, std::nullopt);
     if (table_.Closing()) return;
   }
   state_.TrumpsPlayed = 0;
@@ -171,11 +177,11 @@ void TForm1::BoutonAClick() {
   if (CheckBox2->isChecked()) {
     state_.AnimationOn = 1;
     BitBtn3->setText(QStringLiteral("Oter l' Animation"));
-    ShowTableMessage(this, "Animation des Cartes.", Buttons::Oui, ScreenPos{605, 120});
+    ShowBox("Animation des Cartes.", Buttons::Oui, ScreenPos{605, 120});
   } else {
     state_.AnimationOn = 0;
     BitBtn3->setText(QStringLiteral("Mettre Animation"));
-    ShowTableMessage(this, "Pas d'animation.", Buttons::Oui, ScreenPos{605, 120});
+    ShowBox("Pas d'animation.", Buttons::Oui, ScreenPos{605, 120});
   }
   if (table_.Closing()) return;
   Panel1->hide();
@@ -221,8 +227,8 @@ void TForm1::Button2Click() {
 
 void TForm1::Button1Click() {
   quitQuestionUp_ = true;
-  const int answer = ShowTableMessage(this, "Etes-vous sur de vouloir quitter?", Buttons::OuiNon,
-                                      ScreenPos{580, 120});
+  const int answer =
+      ShowBox("Etes-vous sur de vouloir quitter?", Buttons::OuiNon, ScreenPos{580, 120});
   quitQuestionUp_ = false;
   state_.DialogResult = answer;
   if (answer == kAnswerYes) table_.Quit();
@@ -232,11 +238,11 @@ void TForm1::BitBtn2Click() {
   if (state_.SoundOn == 1) {
     state_.SoundOn = 0;
     BitBtn2->setText(QStringLiteral("Mettre le Son"));
-    ShowTableMessage(this, "Le son est innactif.", Buttons::Oui, ScreenPos{605, 120});
+    ShowBox("Le son est innactif.", Buttons::Oui, ScreenPos{605, 120});
   } else {
     state_.SoundOn = 1;
     BitBtn2->setText(QStringLiteral("  Oter le Son"));
-    ShowTableMessage(this, "Le son est actif.", Buttons::Oui, ScreenPos{605, 120});
+    ShowBox("Le son est actif.", Buttons::Oui, ScreenPos{605, 120});
   }
 }
 
@@ -244,11 +250,11 @@ void TForm1::BitBtn3Click() {
   if (state_.AnimationOn == 1) {
     state_.AnimationOn = 0;
     BitBtn3->setText(QStringLiteral("Mettre Animation"));
-    ShowTableMessage(this, "Pas d'animation.", Buttons::Oui, ScreenPos{605, 120});
+    ShowBox("Pas d'animation.", Buttons::Oui, ScreenPos{605, 120});
   } else {
     state_.AnimationOn = 1;
     BitBtn3->setText(QStringLiteral("Oter l' Animation"));
-    ShowTableMessage(this, "Animation des Cartes.", Buttons::Oui, ScreenPos{605, 120});
+    ShowBox("Animation des Cartes.", Buttons::Oui, ScreenPos{605, 120});
   }
 }
 
@@ -267,7 +273,7 @@ bool TForm1::TakePointsFrom(QLineEdit* field) {
       quoted -= 5;
       message = NotAWholeNumberText(text, quoted);
     }
-    ShowTableMessage(this, message, Buttons::Ok, std::nullopt);
+    ShowBox(message, Buttons::Ok, std::nullopt);
     return false;
   }
   state_.TargetScore = *points;

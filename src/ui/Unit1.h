@@ -14,6 +14,7 @@
 #include "engine/Game.h"
 #include "model/TableState.h"
 #include "ui/HelpPage.h"
+#include "ui/MessageBoxes.h"
 #include "ui/QtTableWindow.h"
 #include "ui/TableWidgets.h"
 
@@ -25,7 +26,8 @@ class QTimer;
 
 namespace belote {
 
-// How the window is built; tests wait less and skip the about box.
+// How the window is built; tests wait less, skip the about box and stand
+// in for the player at the boxes, the suit chooser and the speakers.
 struct TForm1Options {
   int pauseMilliseconds = 500;
   bool showAboutBox = true;
@@ -33,6 +35,12 @@ struct TForm1Options {
   std::optional<bool> soundDevice;
   // When set, sounds go here instead of the speakers.
   QtTableWindow::SoundSink soundSink;
+  // When set, answers every box of the table instead of showing it: the
+  // rules' boxes and the window's own (sound, animation, points, leaving,
+  // missing pictures).
+  MessageAnswerer messageAnswerer;
+  // When set, presses the suit chooser instead of showing it.
+  QtTableWindow::ChooserAnswerer chooserAnswerer;
   // False keeps the event loop running when the game ends (tests).
   bool exitApplicationOnQuit = true;
   // The program that shows the help page (tests name one that fails).
@@ -54,6 +62,12 @@ class TForm1 : public QWidget {
   TableState& State() { return state_; }
   Game& GameState() { return game_; }
   QtTableWindow& Table() { return table_; }
+  const TForm1Options& Options() const { return options_; }
+
+  // Shows one of the table's boxes (see ShowTableMessage), or hands it to
+  // the options' answerer when there is one.
+  int ShowBox(const std::string& text, Buttons buttons, std::optional<ScreenPos> pos,
+              const QString& description = QString());
 
   // The label or image the engine knows as `c`.
   QLabel* ControlWidget(Control c) const { return controls_[static_cast<int>(c)]; }

@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+#include "UiTestSupport.h"
 #include "engine/Bidding.h"
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
@@ -25,6 +26,7 @@
 #include "ui/Unit3.h"
 
 using namespace belote;
+using namespace belote::test;
 
 namespace {
 
@@ -39,20 +41,6 @@ struct TrickCards : PlayObserver {
   void CardPlayed(int seat, int, int code, int, bool) override { codes[seat] = code; }
   std::array<int, 5> codes{};
 };
-
-int CardsInHand(const TableState& s) {
-  int n = 0;
-  for (int slot = 1; slot <= 8; ++slot) n += s.SlotCard[1][slot] > 0 ? 1 : 0;
-  return n;
-}
-
-// The first slot whose card the rules let the human play (0: none), or the
-// first whose card they refuse.
-int FirstSlot(const TableState& s, bool legal) {
-  for (int slot = 1; slot <= 8; ++slot)
-    if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot) == legal) return slot;
-  return 0;
-}
 
 // Every notification a screen reader is shown: its name as it appears.
 QStringList& NewsHeard() {
@@ -89,33 +77,24 @@ void Press(QWidget* focus, int slot, Qt::KeyboardModifiers mods = Qt::NoModifier
 class AccessibilityTest : public QObject {
   Q_OBJECT
 
+  StandIn player_;
+  // Sees each box before the stand-in answers it "&Oui".
   std::function<void(const std::string&)> onBox_;
 
-  // A table dealt and waiting for the human's first card, animation off.
+  // A table dealt and waiting for LÉA's first card, animation off.
   std::unique_ptr<TForm1> DealtTable() {
-    TForm1Options options;
-    options.pauseMilliseconds = 1;
-    options.showAboutBox = false;
-    options.soundDevice = false;
-    options.exitApplicationOnQuit = false;
-    auto form = std::make_unique<TForm1>(options);
-    form->Table().SetSuitChooserAnswerer([] { return 300; });
-    form->show();
-    form->FormActivate();
-    form->Edit10->setText(QStringLiteral("LÉA"));
-    form->BoutonAClick();
-    return form;
+    return test::DealtTable(TestOptions(&player_), QStringLiteral("LÉA"));
   }
 
  private slots:
   void init() {
     onBox_ = nullptr;
-    SetMessageAnswerer([this](const std::string& text, Buttons) {
+    player_.Clear();
+    player_.answer = [this](const std::string& text) {
       if (onBox_) onBox_(text);
       return kAnswerYes;
-    });
+    };
   }
-  void cleanup() { SetMessageAnswerer(nullptr); }
 
   void pictureFilesAreNamedInFrench() {
     const std::pair<const char*, const char*> names[] = {
@@ -278,14 +257,10 @@ class AccessibilityTest : public QObject {
   }
 
   void optionsPanelIsAGroupThatStartsInTheName() {
-    TForm1Options options;
-    options.pauseMilliseconds = 1;
-    options.showAboutBox = false;
+    TForm1Options options = TestOptions(&player_);
+    // A sound output: the start sequence shows no box.
     options.soundDevice = true;
-    options.soundSink = [](const std::string&) {};
-    options.exitApplicationOnQuit = false;
     TForm1 form(options);
-    form.Table().SetSuitChooserAnswerer([] { return 300; });
     form.show();
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -371,7 +346,6 @@ class AccessibilityTest : public QObject {
   void boxesCarryWhatTheTableShows() {
     // A real box: its description reaches the dialog and the focused button.
     bool checked = false;
-    SetMessageAnswerer(nullptr);
     QTimer::singleShot(50, [&] {
       QWidget* box = QApplication::activeModalWidget();
       QVERIFY(box != nullptr);
@@ -383,7 +357,6 @@ class AccessibilityTest : public QObject {
                               QStringLiteral("Pli 1 : ...")),
              kAnswerYes);
     QVERIFY(checked);
-    init();
 
     // The game's own boxes, described from the table as they come up.
     std::unique_ptr<TForm1> form;
@@ -404,13 +377,7 @@ class AccessibilityTest : public QObject {
         QVERIFY(!trick.contains("Emplacement vide"));
       }
     };
-    TForm1Options options;
-    options.pauseMilliseconds = 1;
-    options.showAboutBox = false;
-    options.soundDevice = false;
-    options.exitApplicationOnQuit = false;
-    form = std::make_unique<TForm1>(options);
-    form->Table().SetSuitChooserAnswerer([] { return 300; });
+    form = std::make_unique<TForm1>(TestOptions(&player_));
     form->show();
     form->FormActivate();
     form->Edit10->setText(QStringLiteral("LÉA"));

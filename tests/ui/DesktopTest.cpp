@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 
+#include "UiTestSupport.h"
 #include "ui/Apropos.h"
 #include "ui/Desktop.h"
 #include "ui/HelpPage.h"
@@ -31,34 +32,11 @@
 #include "ui/Unit3.h"
 
 using namespace belote;
+using namespace belote::test;
 
 namespace {
 
 const char* const kChildVariable = "BELOTE_DESKTOP_CHILD";
-
-// Runs `act` on the modal window once it is on the screen.
-void WhenModalShows(std::function<void(QWidget*)> act) {
-  auto* poll = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, [poll, act, tries] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal->isVisible()) {
-      poll->stop();
-      poll->deleteLater();
-      QTimer::singleShot(20, [act, modal] { act(modal); });
-    } else if (++*tries > 500) {
-      poll->stop();
-      poll->deleteLater();
-    }
-  });
-  poll->start(10);
-}
-
-QPushButton* ButtonCaptioned(QWidget* box, const QString& caption) {
-  for (QPushButton* b : box->findChildren<QPushButton*>())
-    if (b->text() == caption) return b;
-  return nullptr;
-}
 
 QWidget* HelpWindowOf(QWidget* table) {
   return table->findChild<QWidget*>("HelpWindow", Qt::FindDirectChildrenOnly);
@@ -161,8 +139,6 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() { SetMessageAnswerer(nullptr); }
-
   // --- Boxes over the table ---
 
   void keptInsideMovesAsLittleAsNeeded() {
@@ -229,12 +205,9 @@ class DesktopTest : public QObject {
 
   void tableBoxesFollowTheTable() {
     // The real table, its boxes through the way the rules ask for them.
-    TForm1Options options;
-    options.showAboutBox = false;
+    TForm1Options options = TestOptions();
     // A quiet sound device: the start sequence shows no box of its own.
     options.soundDevice = true;
-    options.soundSink = [](const std::string&) {};
-    options.exitApplicationOnQuit = false;
     TForm1 form(options);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -315,12 +288,9 @@ class DesktopTest : public QObject {
   }
 
   void helpButtonWithoutAViewer() {
-    TForm1Options options;
-    options.showAboutBox = false;
+    TForm1Options options = TestOptions();
     // A quiet sound device: the start sequence shows no box of its own.
     options.soundDevice = true;
-    options.soundSink = [](const std::string&) {};
-    options.exitApplicationOnQuit = false;
     options.helpOpener = "false";
     TForm1 form(options);
     form.show();
@@ -469,7 +439,7 @@ class DesktopTest : public QObject {
       // Then the compositor's close button: the question belongs to the
       // table, and "&Oui" ends the program.
       WhenModalShows([&](QWidget* box) {
-        asked = box->findChild<QLabel*>("Text")->text() == "Etes-vous sur de vouloir quitter?";
+        asked = BoxText(box) == "Etes-vous sur de vouloir quitter?";
         overTheTable = box->windowHandle() != nullptr &&
                        box->windowHandle()->transientParent() == form.windowHandle();
         ButtonCaptioned(box, "&Oui")->click();

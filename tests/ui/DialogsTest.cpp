@@ -13,45 +13,17 @@
 #include <memory>
 #include <vector>
 
+#include "UiTestSupport.h"
 #include "engine/ChooserBands.h"
 #include "ui/Apropos.h"
 #include "ui/MemoryStatus.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
 using namespace belote;
-
-namespace {
-
-// Runs `act` on the modal window once it is on the screen; the test's exec()
-// call is waiting for it meanwhile.
-void WhenModalShows(std::function<void(QWidget*)> act) {
-  auto* poll = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  QObject::connect(poll, &QTimer::timeout, [poll, act, tries] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal->isVisible()) {
-      poll->stop();
-      poll->deleteLater();
-      // One more turn of the loop so that the window has settled in place.
-      QTimer::singleShot(20, [act, modal] { act(modal); });
-    } else if (++*tries > 300) {
-      poll->stop();
-      poll->deleteLater();
-    }
-  });
-  poll->start(10);
-}
-
-QPushButton* ButtonCaptioned(QWidget* box, const QString& caption) {
-  for (QPushButton* b : box->findChildren<QPushButton*>()) {
-    if (b->text() == caption) return b;
-  }
-  return nullptr;
-}
-
-}  // namespace
+using namespace belote::test;
 
 class DialogsTest : public QObject {
   Q_OBJECT
@@ -311,23 +283,49 @@ void DialogsTest::suitChooserEscapeIsThePassTileAndCanBeForcedShut() {
 }
 
 void DialogsTest::answererStandsInForTheBoxes() {
+  // A table built with a stand-in: the rules' boxes and the window's own
+  // boxes all reach it, none is shown, and its answers are the boxes'.
   std::vector<std::pair<std::string, Buttons>> asked;
-  SetMessageAnswerer([&](const std::string& text, Buttons buttons) {
+  TForm1Options options = TestOptions();
+  options.messageAnswerer = [&](const std::string& text, Buttons buttons) {
     asked.emplace_back(text, buttons);
-    return 7;
-  });
-  const int answer = ShowTableMessage(nullptr, "JEAN Tu la prends cette carte?", Buttons::OuiNon,
-                                      ScreenPos{310, 450});
-  SetMessageAnswerer(nullptr);
+    return kAnswerNo;
+  };
+  TForm1 form(options);
+  const int answer = form.Table().MessageBox(Box::TakeQuestion, "JEAN Tu la prends cette carte?",
+                                             Buttons::OuiNon, ScreenPos{310, 450});
+  form.Button1Click();
+  form.State().SoundOn = 1;
+  form.BitBtn2Click();
 
-  QCOMPARE(answer, 7);
-  QCOMPARE(asked.size(), size_t{1});
+  QCOMPARE(answer, kAnswerNo);
+  QCOMPARE(asked.size(), size_t{3});
   QCOMPARE(asked[0].first, std::string("JEAN Tu la prends cette carte?"));
   QVERIFY(asked[0].second == Buttons::OuiNon);
+  QCOMPARE(asked[1].first, std::string("Etes-vous sur de vouloir quitter?"));
+  QCOMPARE(form.State().DialogResult, kAnswerNo);
+  QVERIFY(!form.Table().Closing());
+  QCOMPARE(asked[2].first, std::string("Le son est innactif."));
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
-  // Back to real boxes.
+  // The suit chooser's stand-in presses until the chooser would close: the
+  // suit everybody refused keeps it open, the pass tile ends it.
+  const std::vector<int> presses = {BandMiddle(ChooserBandOf(2)), BandMiddle(kPassBand)};
+  std::size_t pressed = 0;
+  options.chooserAnswerer = [&] { return presses[std::min(pressed++, presses.size() - 1)]; };
+  TForm1 chooserForm(options);
+  chooserForm.State().TurnedSuitText = "2";
+  chooserForm.Table().RunSuitChooser();
+  QCOMPARE(pressed, size_t{2});
+  QCOMPARE(chooserForm.State().TrumpSuit, 0);
+
+  // Without a stand-in the table shows its real boxes.
+  TForm1Options real = TestOptions();
+  TForm1 shown(real);
   WhenModalShows([](QWidget* box) { ButtonCaptioned(box, "&Oui")->click(); });
-  QCOMPARE(ShowTableMessage(nullptr, "Validez cette main", Buttons::Oui, ScreenPos{345, 450}), 6);
+  QCOMPARE(shown.Table().MessageBox(Box::ConfirmTrick, "Validez cette main", Buttons::Oui,
+                                    ScreenPos{345, 450}),
+           kAnswerYes);
 }
 
 void DialogsTest::plainBoxSitsWhereAskedAndAnswersItsButton() {
@@ -340,7 +338,7 @@ void DialogsTest::plainBoxSitsWhereAskedAndAnswersItsButton() {
   WhenModalShows([&](QWidget* box) {
     placed = box->frameGeometry().topLeft();
     title = box->windowTitle();
-    shown = box->findChild<QLabel*>("Text")->text();
+    shown = BoxText(box);
     hasIcon = box->findChild<QLabel*>("Icon") != nullptr;
     for (QPushButton* b : box->findChildren<QPushButton*>()) captions << b->text();
     ButtonCaptioned(box, "&Oui")->click();

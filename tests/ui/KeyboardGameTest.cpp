@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "UiTestSupport.h"
 #include "engine/CardRules.h"
 #include "ui/Apropos.h"
 #include "ui/TableAnnouncer.h"
@@ -18,6 +19,7 @@
 #include "ui/Unit3.h"
 
 using namespace belote;
+using namespace belote::test;
 
 namespace {
 
@@ -118,8 +120,7 @@ class KeyboardGameTest : public QObject {
       if (modal != nullptr) {
         if (modal->property("asked").toBool()) return;
         modal->setProperty("asked", true);
-        auto* text = modal->findChild<QLabel*>("Text");
-        const QString words = text != nullptr ? text->text() : QString();
+        const QString words = BoxText(modal);
         if (words.contains("Tu la prends")) {
           // "Non": Tab to it, then Space.
           questionAnswered = true;
@@ -177,10 +178,10 @@ class KeyboardGameTest : public QObject {
     });
     driver.start();
 
-    TForm1Options options;
-    options.pauseMilliseconds = 1;
-    options.soundDevice = false;
-    options.exitApplicationOnQuit = false;
+    // Every window real: the about box, the boxes and the suit chooser.
+    TForm1Options options = TestOptions();
+    options.showAboutBox = true;
+    options.chooserAnswerer = nullptr;
     TForm1 table(options);
     form = &table;
     table.GameState().observer = &watch;

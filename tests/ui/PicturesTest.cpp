@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "UiTestSupport.h"
 #include "engine/CardRules.h"
 #include "model/Cards.h"
 #include "ui/Apropos.h"
@@ -23,22 +24,9 @@
 #include "ui/Unit3.h"
 
 using namespace belote;
+using namespace belote::test;
 
 namespace {
-
-std::unique_ptr<TForm1> DealtTable() {
-  TForm1Options options;
-  options.pauseMilliseconds = 1;
-  options.showAboutBox = false;
-  options.soundDevice = false;
-  options.exitApplicationOnQuit = false;
-  auto form = std::make_unique<TForm1>(options);
-  form->Table().SetSuitChooserAnswerer([] { return 300; });
-  form->show();
-  form->FormActivate();
-  form->BoutonAClick();
-  return form;
-}
 
 // The table as drawn on the screen, in table pixels.
 QImage Drawn(QWidget& form) {
@@ -61,12 +49,13 @@ bool CopyPictures(const QString& to) {
 class PicturesTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void init() {
-    SetMessageAnswerer([](const std::string&, Buttons) { return kAnswerYes; });
-  }
-  void cleanup() { SetMessageAnswerer(nullptr); }
+  StandIn player_;
 
+  // A table dealt and waiting for the human's first card, every box
+  // answered "&Oui".
+  std::unique_ptr<TForm1> DealtTable() { return test::DealtTable(TestOptions(&player_)); }
+
+ private slots:
   void emptiedSlotShowsTheCardBeneathAndLetsClicksThrough() {
     auto form = DealtTable();
     TableState& s = form->State();
@@ -225,7 +214,6 @@ class PicturesTest : public QObject {
     QVERIFY(text.count('\n') <= 13);
     for (const QString& name : all) QVERIFY(text.contains(name));
     // The real box, measured on the screen.
-    SetMessageAnswerer(nullptr);
     QSize boxSize;
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [&boxSize, poll] {

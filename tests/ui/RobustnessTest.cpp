@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "UiTestSupport.h"
 #include "engine/CardRules.h"
 #include "ui/Apropos.h"
 #include "ui/GamePictures.h"
@@ -28,6 +29,7 @@
 #include "ui/Unit3.h"
 
 using namespace belote;
+using namespace belote::test;
 
 namespace {
 
@@ -52,95 +54,25 @@ class Recorder : public PlayObserver {
   int deals = 0;
 };
 
-int CardsInHand(const TableState& s) {
-  int n = 0;
-  for (int slot = 1; slot <= 8; ++slot) n += s.SlotCard[1][slot] > 0 ? 1 : 0;
-  return n;
-}
-
-int FirstLegalSlot(const TableState& s) {
-  for (int slot = 1; slot <= 8; ++slot)
-    if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) return slot;
-  return 0;
-}
-
-void Click(QWidget* w) {
-  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(30, 30));
-}
-
-// A click that goes through the window system's path, where a modal box
-// holds back input to the windows under it.
-void ClickThroughTheScreen(TForm1& form, int slot) {
-  QWindow* window = form.windowHandle();
-  if (window == nullptr) return;
-  const QPoint at = form.HandImage(slot)->geometry().topLeft() + QPoint(30, 30);
-  QTest::mouseClick(window, Qt::LeftButton, {}, at);
-}
-
-// What a window manager sends when the player presses Alt+F4.
-void AskToClose(TForm1& form) {
-  QCloseEvent close;
-  if (QWindow* window = form.windowHandle())
-    QCoreApplication::sendEvent(window, &close);
-  else
-    QCoreApplication::sendEvent(&form, &close);
-}
-
-QPushButton* BoxButton(QWidget* box, const QString& caption) {
-  for (QPushButton* b : box->findChildren<QPushButton*>())
-    if (b->text() == caption) return b;
-  return nullptr;
-}
-
 }  // namespace
 
 class RobustnessTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Box {
-    std::string text;
-    Buttons buttons;
-  };
-  std::vector<Box> boxes_;
-  std::vector<std::string> sounds_;
-  // Runs for each box before it is answered; the answer is "&Oui" unless it
-  // returns another.
-  std::function<int(const std::string&)> onBox_;
+  StandIn player_;
 
-  std::unique_ptr<TForm1> NewTable(bool soundDevice = false, bool exitOnQuit = false,
-                                   int pauseMs = 1, bool soundSink = true) {
-    TForm1Options options;
-    options.pauseMilliseconds = pauseMs;
-    options.showAboutBox = false;
-    options.soundDevice = soundDevice;
-    if (soundSink) options.soundSink = [this](const std::string& f) { sounds_.push_back(f); };
-    options.exitApplicationOnQuit = exitOnQuit;
-    auto form = std::make_unique<TForm1>(options);
-    form->Table().SetSuitChooserAnswerer([] { return 300; });
-    return form;
-  }
+  // A table whose boxes and sounds go to the stand-in.
+  TForm1Options Options(int pauseMs = 1) { return TestOptions(&player_, pauseMs); }
 
-  std::unique_ptr<TForm1> StartedTable(bool exitOnQuit = false, int pauseMs = 1) {
-    auto form = NewTable(false, exitOnQuit, pauseMs);
-    form->show();
-    form->FormActivate();
-    boxes_.clear();
-    return form;
-  }
-
-  void AnswerBoxes() {
-    SetMessageAnswerer([this](const std::string& text, Buttons buttons) {
-      boxes_.push_back({text, buttons});
-      if (onBox_) return onBox_(text);
-      return text == kAnotherGame ? kAnswerNo : kAnswerYes;
-    });
+  std::unique_ptr<TForm1> StartedTable(int pauseMs = 1) {
+    return test::StartedTable(player_, pauseMs);
   }
 
   // Plays the human's cards until the game ends (or `maxClicks`).
   static void PlayOut(TForm1& form, int maxClicks = 3000) {
     for (int clicks = 0; clicks < maxClicks && !form.Table().Closing(); ++clicks) {
-      const int slot = FirstLegalSlot(form.State());
+      const int slot = FirstSlot(form.State());
       QVERIFY(slot != 0);
       Click(form.HandImage(slot));
     }
@@ -192,12 +124,11 @@ class RobustnessTest : public QObject {
 
  private slots:
   void init() {
-    boxes_.clear();
-    sounds_.clear();
-    onBox_ = nullptr;
-    AnswerBoxes();
+    player_.Clear();
+    player_.answer = [](const std::string& text) {
+      return text == kAnotherGame ? kAnswerNo : kAnswerYes;
+    };
   }
-  void cleanup() { SetMessageAnswerer(nullptr); }
 
   // --- The points fields ---
 
@@ -228,7 +159,7 @@ class RobustnessTest : public QObject {
     TableState& s = form->State();
     form->Edit1->setText("3300");
     form->Edit11->setText("2700");  // copied into Edit1
-    boxes_.clear();
+    player_.boxes.clear();
     const TableState before = s;
     const QString edit1Before = form->Edit1->text();
     const int hb = form->HB->Position(), upDown = form->UpDown1->Position();
@@ -239,14 +170,14 @@ class RobustnessTest : public QObject {
     edit->setText(text);
 
     if (refused) {
-      QCOMPARE(boxes_.size(), size_t{1});
-      QCOMPARE(QString::fromStdString(boxes_[0].text),
+      QCOMPARE(player_.boxes.size(), size_t{1});
+      QCOMPARE(QString::fromStdString(player_.boxes[0].text),
                QString("'%1' n'est pas une valeur entière correcte").arg(text));
-      QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+      QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
       QCOMPARE(s.TargetScore, before.TargetScore);
       QCOMPARE(other->text(), otherBefore);
     } else {
-      QVERIFY(boxes_.empty());
+      QVERIFY(player_.boxes.empty());
       QCOMPARE(s.TargetScore, taken);
       // The options panel's field feeds the control panel's, never the reverse.
       QCOMPARE(form->Edit1->text(), text);
@@ -314,15 +245,15 @@ class RobustnessTest : public QObject {
     QFETCH(QString, asked);
     QFETCH(QString, whole);
     auto form = StartedTable();
-    onBox_ = [](const std::string& text) {
+    player_.answer = [](const std::string& text) {
       return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
     };
     form->Edit10->setText(typed);
     form->BoutonAClick();
 
     // The human opens the bidding of a new game: the first question is his.
-    const Box* question = nullptr;
-    for (const Box& b : boxes_)
+    const ShownBox* question = nullptr;
+    for (const ShownBox& b : player_.boxes)
       if (b.text.ends_with(kQuestion)) {
         question = &b;
         break;
@@ -367,7 +298,7 @@ class RobustnessTest : public QObject {
     // another card is clicked: it is played at once, and the abandoned
     // glide must not go on lifting hand cards during the pauses (nor end
     // in a second play step).
-    auto form = StartedTable(false, 15);
+    auto form = StartedTable(15);
     TableState& s = form->State();
     Recorder recorder;
     form->GameState().observer = &recorder;
@@ -402,13 +333,13 @@ class RobustnessTest : public QObject {
     // The animation is switched off while a card is on its way up, then a
     // click the game refuses comes in: nothing is played, and the card
     // already on its way still lands and is played when it does.
-    auto form = StartedTable(false, 15);
+    auto form = StartedTable(15);
     TableState& s = form->State();
     Recorder recorder;
     form->GameState().observer = &recorder;
     form->CheckBox2->setChecked(true);
     form->BoutonAClick();
-    const int first = FirstLegalSlot(s);
+    const int first = FirstSlot(s);
     QVERIFY(first != 0);
     int refused = 9;  // off the hand, when every card may be played
     for (int slot = 1; slot <= 8; ++slot)
@@ -435,7 +366,7 @@ class RobustnessTest : public QObject {
 
   void clicksDuringPausesAndBoxesAreNotTaken() {
     // Pauses long enough for a stream of clicks to land in them.
-    auto form = StartedTable(false, 12);
+    auto form = StartedTable(12);
     TableState& s = form->State();
     Recorder recorder;
     form->GameState().observer = &recorder;
@@ -450,7 +381,7 @@ class RobustnessTest : public QObject {
           ++taken;
       }
     };
-    onBox_ = [&](const std::string& text) {
+    player_.answer = [&](const std::string& text) {
       if (form->GameState().inPlayStep) clickAll();
       return text == kAnotherGame ? kAnswerNo : kAnswerYes;
     };
@@ -472,8 +403,7 @@ class RobustnessTest : public QObject {
   void realBoxesHoldBackClicksOnTheTable() {
     // No stand-in answers: real boxes, and clicks sent the way the screen
     // sends them while each box is up.
-    SetMessageAnswerer(nullptr);
-    auto form = NewTable();
+    auto form = std::make_unique<TForm1>(TestOptions());
     TableState& s = form->State();
     Recorder recorder;
     form->GameState().observer = &recorder;
@@ -489,9 +419,9 @@ class RobustnessTest : public QObject {
       const int played = recorder.humanCards, row = s.CurRow;
       for (int slot = 1; slot <= 8; ++slot) ClickThroughTheScreen(*form, slot);
       if (recorder.humanCards != played || s.CurRow != row) ++taken;
-      QPushButton* button = BoxButton(box, "&Non");
-      if (button == nullptr) button = BoxButton(box, "&Oui");
-      if (button == nullptr) button = BoxButton(box, "OK");
+      QPushButton* button = ButtonCaptioned(box, "&Non");
+      if (button == nullptr) button = ButtonCaptioned(box, "&Oui");
+      if (button == nullptr) button = ButtonCaptioned(box, "OK");
       if (button != nullptr) button->click();
     });
     answerer.start();
@@ -510,7 +440,7 @@ class RobustnessTest : public QObject {
     Recorder recorder;
     form->GameState().observer = &recorder;
     int presses = 0;
-    onBox_ = [&](const std::string& text) {
+    player_.answer = [&](const std::string& text) {
       if (text == "Pas d'animation." && presses++ < 3) form->BoutonAClick();
       return kAnswerYes;
     };
@@ -518,8 +448,8 @@ class RobustnessTest : public QObject {
     QCOMPARE(recorder.humanCards, 0);
     QCOMPARE(CardsInHand(s), 8);
     QCOMPARE(s.CurSeatIdx, 0);
-    QCOMPARE(std::count_if(boxes_.begin(), boxes_.end(),
-                           [](const Box& b) { return b.text == "Pas d'animation."; }),
+    QCOMPARE(std::count_if(player_.boxes.begin(), player_.boxes.end(),
+                           [](const ShownBox& b) { return b.text == "Pas d'animation."; }),
              1);
   }
 
@@ -537,7 +467,9 @@ class RobustnessTest : public QObject {
     // is asked, once, and only when the deal has come back to him; "&Oui"
     // then ends the program cleanly.
     QFETCH(QString, moment);
-    auto form = NewTable(false, /*exitOnQuit=*/true, 5);
+    TForm1Options options = Options(5);
+    options.exitApplicationOnQuit = true;
+    auto form = std::make_unique<TForm1>(options);
     TForm1* table = form.get();
     Recorder recorder;
     form->GameState().observer = &recorder;
@@ -552,12 +484,12 @@ class RobustnessTest : public QObject {
       AskToClose(*table);
       AskToClose(*table);
     };
-    onBox_ = [&](const std::string& text) {
+    player_.answer = [&](const std::string& text) {
       if (text == kQuitQuestion) {
         ++questions;
         questionDuringPlayStep = questionDuringPlayStep || table->GameState().inPlayStep;
         AskToClose(*table);  // while the question is up
-        boxesAtQuestion = boxes_.size();
+        boxesAtQuestion = player_.boxes.size();
         return kAnswerYes;
       }
       if ((moment == "start box" && text.starts_with("Désolé")) ||
@@ -588,7 +520,7 @@ class RobustnessTest : public QObject {
       if (table->Table().Closing()) return;
       // Play cards until the moment comes.
       for (int i = 0; i < 400 && !table->Table().Closing() && !asked; ++i) {
-        const int slot = FirstLegalSlot(table->State());
+        const int slot = FirstSlot(table->State());
         if (slot == 0) break;
         Click(table->HandImage(slot));
         if (moment == "glide") {
@@ -615,7 +547,7 @@ class RobustnessTest : public QObject {
     QVERIFY(!table->GameState().inPlayStep);
     QVERIFY(!table->Timer1->isActive());
     // Nothing more is asked once the player has said he leaves.
-    QCOMPARE(boxes_.size(), boxesAtQuestion);
+    QCOMPARE(player_.boxes.size(), boxesAtQuestion);
   }
 
   void closeRequestAnsweredNonPlaysOn() {
@@ -623,7 +555,7 @@ class RobustnessTest : public QObject {
     TForm1* table = form.get();
     int questions = 0;
     int answer = kAnswerNo;
-    onBox_ = [&](const std::string& text) {
+    player_.answer = [&](const std::string& text) {
       if (text == kQuitQuestion) {
         ++questions;
         return answer;
@@ -640,7 +572,7 @@ class RobustnessTest : public QObject {
     QVERIFY(form->isVisible());
     QVERIFY(!form->Table().Closing());
     QCOMPARE(CardsInHand(form->State()), cards);
-    Click(form->HandImage(FirstLegalSlot(form->State())));
+    Click(form->HandImage(FirstSlot(form->State())));
     QTRY_VERIFY(!form->GameState().inPlayStep);
     QCOMPARE(CardsInHand(form->State()), cards - 1);
     QCOMPARE(questions, 1);
@@ -657,8 +589,9 @@ class RobustnessTest : public QObject {
     // The box is really up, modal, when the window manager asks the table
     // to close: the box stays until it is answered, the deal goes on to the
     // human's turn, and then the question comes, once.
-    SetMessageAnswerer(nullptr);
-    auto form = NewTable(false, /*exitOnQuit=*/true);
+    TForm1Options options = TestOptions();
+    options.exitApplicationOnQuit = true;
+    auto form = std::make_unique<TForm1>(options);
     TForm1* table = form.get();
     int boxes = 0;
     int questions = 0;
@@ -671,15 +604,15 @@ class RobustnessTest : public QObject {
       if (box == nullptr || !box->isVisible() || box == handled) return;
       handled = box;
       ++boxes;
-      if (QPushButton* ok = BoxButton(box, "OK")) {
+      if (QPushButton* ok = ButtonCaptioned(box, "OK")) {
         // The start sequence's box about the sound.
         ok->click();
         return;
       }
-      if (box->findChild<QLabel*>("Text")->text() == kQuitQuestion) {
+      if (BoxText(box) == kQuitQuestion) {
         ++questions;
         questionDuringPlayStep = table->GameState().inPlayStep;
-        BoxButton(box, "&Oui")->click();
+        ButtonCaptioned(box, "&Oui")->click();
         return;
       }
       if (boxes == 2) {
@@ -687,8 +620,8 @@ class RobustnessTest : public QObject {
         AskToClose(*table);
       }
       // The first-round question is declined, every other box confirmed.
-      const bool question = box->findChild<QLabel*>("Text")->text().endsWith(kQuestion);
-      BoxButton(box, question ? "&Non" : "&Oui")->click();
+      const bool question = BoxText(box).endsWith(kQuestion);
+      ButtonCaptioned(box, question ? "&Non" : "&Oui")->click();
     });
     poll.start();
     QTimer watchdog;
@@ -714,12 +647,12 @@ class RobustnessTest : public QObject {
   // --- Sound ---
 
   void withoutASoundOutputSoundsAreDropped() {
-    auto form = NewTable(false);
+    auto form = std::make_unique<TForm1>(Options());
     form->show();
     form->FormActivate();
-    QCOMPARE(boxes_.size(), size_t{1});
-    QCOMPARE(boxes_[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
-    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    QCOMPARE(player_.boxes.size(), size_t{1});
+    QCOMPARE(player_.boxes[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
+    QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
     // The player asks for sound anyway, and plays a short game.
     form->CheckBox1->setChecked(true);
     form->Edit1->setText("200");
@@ -727,7 +660,7 @@ class RobustnessTest : public QObject {
     QCOMPARE(int(form->State().SoundOn), 1);
     PlayOut(*form);
     QVERIFY(form->Table().Closing());
-    QVERIFY(sounds_.empty());
+    QVERIFY(player_.sounds.empty());
   }
 
   // --- A damaged game folder ---
@@ -760,25 +693,25 @@ class RobustnessTest : public QObject {
 
   void playWithMissingPictures() {
     if (!IsChild()) QSKIP("played by missingPicturesAreReportedOnce in a damaged folder");
-    auto form = NewTable();
+    auto form = std::make_unique<TForm1>(Options());
     form->show();
     form->FormActivate();
-    QVERIFY(boxes_.size() >= 1);
-    QCOMPARE(QString::fromStdString(boxes_[0].text),
+    QVERIFY(player_.boxes.size() >= 1);
+    QCOMPARE(QString::fromStdString(player_.boxes[0].text),
              QString("Images introuvables :\nIm/1.Bmp\nIm/2.Bmp\nIm/3.Bmp\nIm/4.Bmp\nIm/5.Bmp\n"
                      "Im/6.Bmp\nIm/7.Bmp\nIm/8.Bmp\nIm/00.bmp\nIm/34.Bmp\nIm/Choix.Bmp\n"
                      "Im/Apropos.Bmp\nIm/Oui.Bmp"));
-    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
 
     // The game goes on: the missing cards leave empty places that still
     // take clicks, and the report is not made again.
     TableState& s = form->State();
     form->Edit1->setText("600");
-    boxes_.clear();
+    player_.boxes.clear();
     form->BoutonAClick();
     bool sawEmptyCard = false;
     for (int clicks = 0; clicks < 3000 && !form->Table().Closing(); ++clicks) {
-      const int slot = FirstLegalSlot(s);
+      const int slot = FirstSlot(s);
       QVERIFY(slot != 0);
       // A heart's place is empty, every other card shows.
       const bool heart = s.PictureOf[s.SlotCard[1][slot]] <= 8;
@@ -789,7 +722,7 @@ class RobustnessTest : public QObject {
     }
     QVERIFY(form->Table().Closing());
     QVERIFY(sawEmptyCard);
-    for (const Box& b : boxes_) QVERIFY(!b.text.starts_with("Images introuvables"));
+    for (const ShownBox& b : player_.boxes) QVERIFY(!b.text.starts_with("Images introuvables"));
 
     // The suit chooser and the about box without their pictures still work.
     bool pressed = false;
@@ -820,10 +753,13 @@ class RobustnessTest : public QObject {
     if (!IsChild()) QSKIP("played by missingSoundsAndHelpPageSayNothing in a damaged folder");
     // A sound output is said to exist, so every sound goes the real way to
     // the multimedia back end, and finds its file missing.
-    auto form = NewTable(true, false, 1, /*soundSink=*/false);
+    TForm1Options options = Options();
+    options.soundDevice = true;
+    options.soundSink = nullptr;
+    auto form = std::make_unique<TForm1>(options);
     form->show();
     form->FormActivate();
-    QVERIFY(boxes_.empty());
+    QVERIFY(player_.boxes.empty());
     form->CheckBox1->setChecked(true);
     form->Edit1->setText("200");
     form->BoutonAClick();
@@ -831,7 +767,7 @@ class RobustnessTest : public QObject {
     PlayOut(*form);
     QVERIFY(form->Table().Closing());
     // Only the game's own boxes: nothing about files.
-    for (const Box& b : boxes_) {
+    for (const ShownBox& b : player_.boxes) {
       for (const char* word : {"So/", "wav", "Wav", "Notice01", "introuvable"})
         QVERIFY2(b.text.find(word) == std::string::npos, b.text.c_str());
     }

@@ -18,19 +18,17 @@
 #include <tuple>
 #include <vector>
 
+#include "UiTestSupport.h"
 #include "engine/CardRules.h"
+#include "engine/TableGeometry.h"
 #include "ui/Apropos.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Unit1.h"
 
 using namespace belote;
+using namespace belote::test;
 
 namespace {
-
-struct ShownBox {
-  std::string text;
-  Buttons buttons;
-};
 
 // Follows the play: the human's cards, where the glide left the card when
 // the play step took it, and the deals scored.
@@ -75,62 +73,18 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::vector<ShownBox> boxes_;
-  std::vector<std::string> sounds_;
-  // Answer given to each box; "&Oui" unless a test says otherwise.
-  std::function<int(const std::string&)> answer_;
+  StandIn player_;
 
   std::unique_ptr<TForm1> NewTable(bool soundDevice = false) {
-    TForm1Options options;
-    options.pauseMilliseconds = 1;
-    options.showAboutBox = false;
+    TForm1Options options = TestOptions(&player_);
     options.soundDevice = soundDevice;
-    options.soundSink = [this](const std::string& file) { sounds_.push_back(file); };
-    options.exitApplicationOnQuit = false;
-    auto form = std::make_unique<TForm1>(options);
-    // Pass on the suit chooser: the tests never take in the second round.
-    form->Table().SetSuitChooserAnswerer([] { return 300; });
-    return form;
+    return std::make_unique<TForm1>(options);
   }
 
-  // The table after the start sequence, options panel showing.
-  std::unique_ptr<TForm1> StartedTable() {
-    auto form = NewTable();
-    form->show();
-    form->FormActivate();
-    boxes_.clear();
-    return form;
-  }
-
-  // Plays the first card of the hand that the rules accept, by clicking it.
-  static int ClickFirstLegalCard(TForm1& form) {
-    const TableState& s = form.State();
-    for (int slot = 1; slot <= 8; ++slot) {
-      if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) {
-        QTest::mouseClick(form.HandImage(slot), Qt::LeftButton, {}, QPoint(30, 30));
-        return slot;
-      }
-    }
-    return 0;
-  }
-
-  static int CardsInHand(const TableState& s) {
-    int n = 0;
-    for (int slot = 1; slot <= 8; ++slot) n += s.SlotCard[1][slot] > 0 ? 1 : 0;
-    return n;
-  }
+  std::unique_ptr<TForm1> StartedTable() { return test::StartedTable(player_); }
 
  private slots:
-  void init() {
-    boxes_.clear();
-    sounds_.clear();
-    answer_ = nullptr;
-    SetMessageAnswerer([this](const std::string& text, Buttons buttons) {
-      boxes_.push_back({text, buttons});
-      return answer_ ? answer_(text) : kAnswerYes;
-    });
-  }
-  void cleanup() { SetMessageAnswerer(nullptr); }
+  void init() { player_.Clear(); }
 
   void layoutMatchesTheTable() {
     auto form = NewTable();
@@ -139,6 +93,18 @@ class WindowTest : public QObject {
     QVERIFY(!(form->windowFlags() & Qt::WindowCloseButtonHint));
     QCOMPARE(form->TableColour(), QColor(0, 128, 128));
     QCOMPARE(form->findChild<QLabel*>("Image13")->toolTip(), QString("ATOUT"));
+    // The hand lies on its resting places and the trick on the seats' table
+    // places, each picture under its own name.
+    for (int slot = 1; slot <= 8; ++slot) {
+      QWidget* image = form->ControlWidget(HandImage(slot));
+      QCOMPARE(image, form->findChild<QLabel*>(ControlName(HandImage(slot))));
+      QCOMPARE(image->pos(), QPoint(kHandLeft[slot], kHandTop[slot]));
+    }
+    for (int seat = 1; seat <= 4; ++seat) {
+      QWidget* image = form->ControlWidget(TablePlace(seat));
+      QCOMPARE(image, form->findChild<QLabel*>(ControlName(TablePlace(seat))));
+      QCOMPARE(image->pos(), QPoint(kPlaceLeft[seat], kPlaceTop[seat]));
+    }
     QVERIFY(!form->Timer1->isActive());
     QCOMPARE(form->Timer1->interval(), 10);
     // Nothing is written on the table before the first deal.
@@ -154,10 +120,8 @@ class WindowTest : public QObject {
         about->BitBtn2->click();
       }
     });
-    TForm1Options options;
-    options.pauseMilliseconds = 1;
-    options.soundDevice = false;
-    options.exitApplicationOnQuit = false;
+    TForm1Options options = TestOptions(&player_);
+    options.showAboutBox = true;
     TForm1 form(options);
     QCOMPARE(seen, QString("belote::TFormApropos"));
     QVERIFY(!form.isVisible());
@@ -168,27 +132,27 @@ class WindowTest : public QObject {
     QVERIFY(!form->Panel1->isVisible());
     form->show();
     QTRY_VERIFY(form->Panel1->isVisible());
-    QCOMPARE(boxes_.size(), size_t{1});
-    QCOMPARE(boxes_[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
-    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    QCOMPARE(player_.boxes.size(), size_t{1});
+    QCOMPARE(player_.boxes[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
+    QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
     const TableState& s = form->State();
     QCOMPARE(int(s.SoundOn), 0);
     QCOMPARE(s.TargetScore, 2500);
     QCOMPARE(s.AnimationOn, 0);
-    QVERIFY(sounds_.empty());
+    QVERIFY(player_.sounds.empty());
 
     // Later activations (after every box) do not run it again.
     form->State().TargetScore = 300;
     form->FormActivate();
     QCOMPARE(form->State().TargetScore, 300);
-    QCOMPARE(boxes_.size(), size_t{1});
+    QCOMPARE(player_.boxes.size(), size_t{1});
   }
 
   void startSequenceWithSoundDevice() {
     auto form = NewTable(true);
     form->FormActivate();
-    QVERIFY(boxes_.empty());
-    QCOMPARE(sounds_, std::vector<std::string>{"So/sonoui.wav"});
+    QVERIFY(player_.boxes.empty());
+    QCOMPARE(player_.sounds, std::vector<std::string>{"So/sonoui.wav"});
     QCOMPARE(int(form->State().SoundOn), 1);
     QVERIFY(form->Panel1->isVisibleTo(form.get()));
   }
@@ -209,8 +173,8 @@ class WindowTest : public QObject {
     form->Edit10->setText("LÉA");
     form->CheckBox1->setChecked(true);
     QTest::mouseClick(form->BoutonA, Qt::LeftButton);
-    QCOMPARE(boxes_.front().text, std::string("Pas d'animation."));
-    QCOMPARE(boxes_.front().buttons, Buttons::Oui);
+    QCOMPARE(player_.boxes.front().text, std::string("Pas d'animation."));
+    QCOMPARE(player_.boxes.front().buttons, Buttons::Oui);
     const TableState& s = form->State();
     QCOMPARE(s.HumanName, std::string("LÉA"));
     QCOMPARE(int(s.SoundOn), 1);
@@ -228,7 +192,7 @@ class WindowTest : public QObject {
     auto form = StartedTable();
     form->CheckBox2->setChecked(true);
     form->BoutonAClick();
-    QCOMPARE(boxes_.front().text, std::string("Animation des Cartes."));
+    QCOMPARE(player_.boxes.front().text, std::string("Animation des Cartes."));
     QCOMPARE(form->State().AnimationOn, 1);
     QCOMPARE(form->BitBtn3->text(), QString("Oter l' Animation"));
   }
@@ -385,7 +349,7 @@ class WindowTest : public QObject {
     form->HB->StepDown();
     QCOMPARE(form->Edit1->text(), QString("10000"));
     QCOMPARE(s.TargetScore, 10000);
-    QVERIFY(boxes_.empty());
+    QVERIFY(player_.boxes.empty());
 
     // The options panel's arrows feed both fields.
     QTest::mouseClick(form->UpDown1->UpButton(), Qt::LeftButton);
@@ -403,7 +367,7 @@ class WindowTest : public QObject {
     QCOMPARE(s.TargetScore, -5);
     form->Edit1->setText("+40000");
     QCOMPARE(s.TargetScore, 40000);
-    QVERIFY(boxes_.empty());
+    QVERIFY(player_.boxes.empty());
     // The arrows go on from the typed number, brought back within 200..10000.
     form->HB->StepUp();
     QCOMPARE(form->Edit1->text(), QString("200"));
@@ -467,40 +431,43 @@ class WindowTest : public QObject {
     // The options panel's own arrows are not moved by the control panel.
     QTest::mouseClick(form->UpDown1->UpButton(), Qt::LeftButton);
     QCOMPARE(form->Edit11->text(), QString("300"));
-    QVERIFY(boxes_.empty());
+    QVERIFY(player_.boxes.empty());
   }
 
   void pointsThatAreNotAWholeNumber() {
     auto form = StartedTable();
     TableState& s = form->State();
     form->Edit11->setText("");
-    QCOMPARE(boxes_.size(), size_t{1});
-    QCOMPARE(boxes_[0].text, std::string("'' n'est pas une valeur entière correcte"));
-    QCOMPARE(boxes_[0].buttons, Buttons::Ok);
+    QCOMPARE(player_.boxes.size(), size_t{1});
+    QCOMPARE(player_.boxes[0].text, std::string("'' n'est pas une valeur entière correcte"));
+    QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
     QCOMPARE(s.TargetScore, 2500);
     QCOMPARE(form->Edit1->text(), QString("2500"));
 
     const char* bad[] = {"12a", " 300", "300 ", "99999999999", "-", "+", "1.5"};
     for (const char* text : bad) {
-      boxes_.clear();
+      player_.boxes.clear();
       form->Edit1->setText(text);
-      QCOMPARE(boxes_.size(), size_t{1});
-      QCOMPARE(boxes_[0].text, std::string("'") + text + "' n'est pas une valeur entière correcte");
+      QCOMPARE(player_.boxes.size(), size_t{1});
+      QCOMPARE(player_.boxes[0].text,
+               std::string("'") + text + "' n'est pas une valeur entière correcte");
       QCOMPARE(s.TargetScore, 2500);
     }
   }
 
   void pastedTextGivesABoxThatFitsOnTheScreen() {
-    auto form = StartedTable();
-    // The real box this time, to measure it.
-    SetMessageAnswerer(nullptr);
+    // The real box this time, to measure it; a sound output, so that the
+    // start sequence shows none.
+    TForm1Options options = TestOptions();
+    options.soundDevice = true;
+    auto form = test::StartedTable(options);
     QRect frame;
     QString shown;
     QTimer::singleShot(50, [&] {
       QWidget* box = QApplication::activeModalWidget();
       if (box == nullptr) return;
       frame = box->frameGeometry();
-      shown = box->findChild<QLabel*>("Text")->text();
+      shown = BoxText(box);
       for (QPushButton* b : box->findChildren<QPushButton*>()) b->click();
     });
     // The widest letters, far more of them than the screen can show.
@@ -532,7 +499,7 @@ class WindowTest : public QObject {
     QCOMPARE(s.AnimationOn, 0);
     QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
     std::vector<std::string> texts;
-    for (const ShownBox& b : boxes_) {
+    for (const ShownBox& b : player_.boxes) {
       texts.push_back(b.text);
       QCOMPARE(b.buttons, Buttons::Oui);
     }
@@ -542,17 +509,17 @@ class WindowTest : public QObject {
 
   void quitterAsksFirst() {
     auto form = StartedTable();
-    answer_ = [](const std::string&) { return kAnswerNo; };
+    player_.answer = [](const std::string&) { return kAnswerNo; };
     QTest::mouseClick(form->Button1, Qt::LeftButton);
-    QCOMPARE(boxes_.size(), size_t{1});
-    QCOMPARE(boxes_[0].text, std::string("Etes-vous sur de vouloir quitter?"));
-    QCOMPARE(boxes_[0].buttons, Buttons::OuiNon);
+    QCOMPARE(player_.boxes.size(), size_t{1});
+    QCOMPARE(player_.boxes[0].text, std::string("Etes-vous sur de vouloir quitter?"));
+    QCOMPARE(player_.boxes[0].buttons, Buttons::OuiNon);
     QCOMPARE(form->State().DialogResult, kAnswerNo);
     QVERIFY(!form->Table().Closing());
     QTest::qWait(20);
     QVERIFY(form->isVisible());
 
-    answer_ = [](const std::string&) { return kAnswerYes; };
+    player_.answer = [](const std::string&) { return kAnswerYes; };
     QTest::mouseClick(form->Button1, Qt::LeftButton);
     QCOMPARE(form->State().DialogResult, kAnswerYes);
     QVERIFY(form->Table().Closing());
@@ -562,7 +529,7 @@ class WindowTest : public QObject {
   void quitterOnTheOptionsPanelEndsAtOnce() {
     auto form = StartedTable();
     QTest::mouseClick(form->BoutonQ, Qt::LeftButton);
-    QVERIFY(boxes_.empty());
+    QVERIFY(player_.boxes.empty());
     QVERIFY(form->Table().Closing());
     QTRY_VERIFY(!form->isVisible());
   }
@@ -575,7 +542,7 @@ class WindowTest : public QObject {
     bool requested = false;
     bool askedInPlayStep = false;
     int questions = 0;
-    answer_ = [&](const std::string& text) {
+    player_.answer = [&](const std::string& text) {
       if (text == "Etes-vous sur de vouloir quitter?") {
         ++questions;
         askedInPlayStep = table->GameState().inPlayStep;
@@ -601,7 +568,7 @@ class WindowTest : public QObject {
     auto form = StartedTable();
     Recorder recorder(form.get());
     form->GameState().observer = &recorder;
-    answer_ = [](const std::string& text) {
+    player_.answer = [](const std::string& text) {
       return text == " On s'en fait une autre ?->" ? kAnswerNo : kAnswerYes;
     };
     form->Edit11->setText("400");
@@ -615,8 +582,8 @@ class WindowTest : public QObject {
     QVERIFY(form->Table().Closing());
     QVERIFY(recorder.dealsScored >= 1);
     QCOMPARE(recorder.scoreMismatches, std::vector<std::string>{});
-    QCOMPARE(boxes_.back().text, std::string(" On s'en fait une autre ?->"));
-    QCOMPARE(boxes_.back().buttons, Buttons::Confirmation);
+    QCOMPARE(player_.boxes.back().text, std::string(" On s'en fait une autre ?->"));
+    QCOMPARE(player_.boxes.back().buttons, Buttons::Confirmation);
     QVERIFY(form->ET14->text().startsWith("LE JOUEUR "));
     QTRY_VERIFY(!form->isVisible());
   }
@@ -650,7 +617,7 @@ class WindowTest : public QObject {
     QCOMPARE(UseColourChooser(*form, QColor(0, 90, 0), true), QColor(200, 0, 0));
     QCOMPARE(form->TableColour(), QColor(0, 90, 0));
     QCOMPARE(UseColourChooser(*form, QColor(0, 0, 200), false), QColor(0, 90, 0));
-    QVERIFY(boxes_.empty());
+    QVERIFY(player_.boxes.empty());
   }
 
   void tableColourChooserUsedOftenKeepsMemoryFlat() {
