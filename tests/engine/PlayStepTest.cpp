@@ -236,21 +236,26 @@ TEST(PlayStepFlow, TrickLedBySeatThreeSpansTwoCalls) {
   EXPECT_EQ(t.s.CurSeatIdx, 0);
 }
 
+// Trump Coeur; seat 4 has led the ace of Carreau and the human, void in
+// Carreau, holds the seven of trumps and Trefle.
+void CarreauLedToAHumanWithoutCarreau(PlayTable& t) {
+  t.Deal({{{8, 25, 26, 27, 28, 29, 30, 31},
+           {10, 11, 12, 13, 14, 15, 16, 17},
+           {18, 19, 20, 21, 22, 23, 24, 32},
+           {9, 1, 2, 3, 4, 5, 6, 7}}},
+         kCoeur, 4);
+  const int ace = t.Remove(4, 9);
+  t.s.TrickPos = 2;
+  t.s.BestCard = t.s.LedCard = t.s.HighCard = ace;
+  t.s.TrickHolder = 4;
+  t.s.TrickPoints = 11;
+}
+
 TEST(PlayStepFlow, HumanCardJudgedAgainstTheTable) {
-  // Trump Coeur; seat 4 has led the ace of Carreau and the human, void in
-  // Carreau, holds the seven of trumps and Trefle.
   {
     PlayTable t;
-    t.Deal({{{8, 25, 26, 27, 28, 29, 30, 31},
-             {10, 11, 12, 13, 14, 15, 16, 17},
-             {18, 19, 20, 21, 22, 23, 24, 32},
-             {9, 1, 2, 3, 4, 5, 6, 7}}},
-           kCoeur, 4);
-    const int ace = t.Remove(4, 9);
-    t.s.TrickPos = 2;
-    t.s.BestCard = t.s.LedCard = t.s.HighCard = ace;
-    t.s.TrickHolder = 4;
-    t.s.TrickPoints = 11;
+    CarreauLedToAHumanWithoutCarreau(t);
+    const int ace = t.s.BestCard;
 
     // A Trefle card is refused and changes nothing at all.
     const std::size_t logged = t.w.log.size();
@@ -331,24 +336,11 @@ TEST(PlayStepFlow, CardsGlideWithTheAnimationOn) {
 TEST(PlayStepFlow, PlayableCardsAreTheClicksTaken) {
   // The window asks before a click whether it will be taken; the answer
   // must be the click's own, slot by slot, or a refused click would end a
-  // glide still under way. Trump Coeur; seat 4 has led the ace of Carreau
-  // and the human, void in Carreau, holds the seven of trumps and Trefle.
-  const auto table = [](PlayTable& t) {
-    t.Deal({{{8, 25, 26, 27, 28, 29, 30, 31},
-             {10, 11, 12, 13, 14, 15, 16, 17},
-             {18, 19, 20, 21, 22, 23, 24, 32},
-             {9, 1, 2, 3, 4, 5, 6, 7}}},
-           kCoeur, 4);
-    const int ace = t.Remove(4, 9);
-    t.s.TrickPos = 2;
-    t.s.BestCard = t.s.LedCard = t.s.HighCard = ace;
-    t.s.TrickHolder = 4;
-    t.s.TrickPoints = 11;
-  };
+  // glide still under way.
   int playable = 0;
   for (int slot = -1; slot <= 10; ++slot) {
     PlayTable t;
-    table(t);
+    CarreauLedToAHumanWithoutCarreau(t);
     const bool before = HandCardPlayable(t.g, slot);
     EXPECT_EQ(HandImageClick(t.g, slot), before) << "slot " << slot;
     playable += before ? 1 : 0;
@@ -357,7 +349,7 @@ TEST(PlayStepFlow, PlayableCardsAreTheClicksTaken) {
   EXPECT_EQ(playable, 1);
 
   PlayTable t;
-  table(t);
+  CarreauLedToAHumanWithoutCarreau(t);
   t.g.inPlayStep = true;
   for (int slot = 1; slot <= 8; ++slot) EXPECT_FALSE(HandCardPlayable(t.g, slot));
 }
