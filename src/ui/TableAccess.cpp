@@ -25,6 +25,9 @@ namespace {
 // a hand card starts with its key.
 constexpr const char* kCardNameProperty = "beloteCardName";
 
+// The objects that watch the table's keys and events on its behalf.
+constexpr const char* kTableWatcherName = "TableWatcher";
+
 QString PlayedBy(const QString& name) {
   return QStringLiteral("Carte jouée par ") + name;
 }
@@ -67,7 +70,9 @@ int NextCard(TForm1& form, int slot, int step) {
 // control that has the focus, and the keys and clicks on the hand's cards.
 class HandKeys : public QObject {
  public:
-  explicit HandKeys(TForm1& form) : QObject(&form), form_(form) {}
+  explicit HandKeys(TForm1& form) : QObject(&form), form_(form) {
+    setObjectName(QString::fromLatin1(kTableWatcherName));
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -128,7 +133,9 @@ class HandKeys : public QObject {
 // Return accepts the panel, unless a button of its own has the keyboard.
 class OptionsPanelKeys : public QObject {
  public:
-  explicit OptionsPanelKeys(TForm1& form) : QObject(&form), form_(form) {}
+  explicit OptionsPanelKeys(TForm1& form) : QObject(&form), form_(form) {
+    setObjectName(QString::fromLatin1(kTableWatcherName));
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -318,6 +325,13 @@ void MakeTableAccessible(TForm1& form) {
   }
   form.installEventFilter(keys);
   form.Panel1->installEventFilter(new OptionsPanelKeys(form));
+}
+
+void ForgetTableAccess(TForm1& form) {
+  // Deleting a watcher takes it off every control it was watching.
+  qDeleteAll(form.findChildren<QObject*>(QString::fromLatin1(kTableWatcherName),
+                                         Qt::FindDirectChildrenOnly));
+  delete TableAnnouncer::Of(form);
 }
 
 }  // namespace belote

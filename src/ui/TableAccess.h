@@ -19,6 +19,11 @@ class TForm1;
 // keyboard play the hand's cards exactly as clicks on them would.
 void MakeTableAccessible(TForm1& form);
 
+// Lets go of the table's keys and announcements before its widgets are
+// taken down: the watchers ask the table for its cards, which a table
+// half destroyed no longer has.
+void ForgetTableAccess(TForm1& form);
+
 // The image now shows a picture called `name` (see CardNames.h). A hand
 // card's name starts with the key that plays it ("1, As de Coeur"). The
 // human's table place also says again whose card it is.

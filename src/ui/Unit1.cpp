@@ -64,6 +64,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
 TForm1::~TForm1() {
   // Nothing may call back into a half-destroyed table.
   Timer1->stop();
+  ForgetTableAccess(*this);
 }
 
 void TForm1::FormCreate() {
