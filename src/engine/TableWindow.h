@@ -99,7 +99,10 @@ enum class Box {
   AnotherGame,     // the game is won: another one?
 };
 
-// Top-left corner of a box on the screen; none means centred.
+// Where a box's top-left corner goes, as the table was first laid out: on a
+// screen the table filled from its corner. The window counts it from the
+// table's own corner, so the box covers the same part of the table wherever
+// the table is; none means centred.
 struct ScreenPos {
   int x;
   int y;
@@ -130,8 +133,8 @@ class TableWindow {
   virtual void PlaySound(const std::string& file) = 0;
   // End the program once the play step has unwound.
   virtual void Quit() = 0;
-  // True once the program is ending (Quit, or the window was asked to close):
-  // the play step stops at its next wait.
+  // True once the program is ending (Quit was called): the play step stops
+  // at its next wait.
   virtual bool Closing() const = 0;
   // A table without a screen may keep no texts at all; the lines written
   // for every card are then not even put together.
