@@ -1,7 +1,6 @@
 #include "ui/TableAnnouncer.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QTimer>
 
 #include "model/Cards.h"
@@ -171,9 +170,7 @@ void TableAnnouncer::CheckTurn() {
   }
   // The play step has returned and nothing waits for an answer: the hand
   // is the player's.
-  if (turnSaid_ || form_.GameState().inPlayStep || QApplication::activeModalWidget() != nullptr ||
-      s.CurSeatIdx != 0 || s.TrickNo < 1 || s.TrickNo > 8)
-    return;
+  if (turnSaid_ || form_.Busy() || s.CurSeatIdx != 0 || s.TrickNo < 1 || s.TrickNo > 8) return;
   turnWatch_->stop();
   turnSaid_ = true;
   FocusHand(form_);

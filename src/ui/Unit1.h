@@ -137,6 +137,10 @@ class TForm1 : public QWidget {
   enum class TickMoment { Begins, PlayStepBegins, PlayStepEnds, Ends };
   std::function<void(TickMoment)> tickObserver;
 
+  // Whether the game is in the middle of something the player must wait
+  // for: the play step, his card's glide, a box.
+  bool Busy() const;
+
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -157,9 +161,6 @@ class TForm1 : public QWidget {
   bool TakePointsFrom(QLineEdit* field);
   // Puts the table, frame included, in the middle of its screen.
   void CentreOnScreen();
-  // Whether the game is in the middle of something a question must wait for:
-  // the play step, a card's glide, a box.
-  bool Busy() const;
   // Asks whether to quit once the table is free again (a close request).
   void AskToCloseWhenFree();
   // One tick of each glide: the human's card rises a step and, once at his

@@ -69,6 +69,15 @@ class RobustnessTest : public QObject {
     return test::StartedTable(player_, pauseMs);
   }
 
+  // A table dealt with the animation on, its play followed by `recorder`.
+  std::unique_ptr<TForm1> AnimatedDeal(Recorder& recorder, int pauseMs = 1) {
+    auto form = StartedTable(pauseMs);
+    form->GameState().observer = &recorder;
+    form->CheckBox2->setChecked(true);
+    form->BoutonAClick();
+    return form;
+  }
+
   // Plays the human's cards until the game ends (or `maxClicks`).
   static void PlayOut(TForm1& form, int maxClicks = 3000) {
     for (int clicks = 0; clicks < maxClicks && !form.Table().Closing(); ++clicks) {
@@ -272,12 +281,9 @@ class RobustnessTest : public QObject {
   // --- Clicks at the wrong moments ---
 
   void manyClicksDuringGlidesPlayOneCardEach() {
-    auto form = StartedTable();
-    TableState& s = form->State();
     Recorder recorder;
-    form->GameState().observer = &recorder;
-    form->CheckBox2->setChecked(true);
-    form->BoutonAClick();
+    auto form = AnimatedDeal(recorder);
+    TableState& s = form->State();
     QCOMPARE(CardsInHand(s), 8);
 
     // Two hundred clicks on every card in turn, legal or not, with the
@@ -298,12 +304,9 @@ class RobustnessTest : public QObject {
     // another card is clicked: it is played at once, and the abandoned
     // glide must not go on lifting hand cards during the pauses (nor end
     // in a second play step).
-    auto form = StartedTable(15);
-    TableState& s = form->State();
     Recorder recorder;
-    form->GameState().observer = &recorder;
-    form->CheckBox2->setChecked(true);
-    form->BoutonAClick();
+    auto form = AnimatedDeal(recorder, 15);
+    TableState& s = form->State();
     std::vector<int> legal;
     for (int slot = 1; slot <= 8; ++slot)
       if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) legal.push_back(slot);
@@ -333,12 +336,9 @@ class RobustnessTest : public QObject {
     // The animation is switched off while a card is on its way up, then a
     // click the game refuses comes in: nothing is played, and the card
     // already on its way still lands and is played when it does.
-    auto form = StartedTable(15);
-    TableState& s = form->State();
     Recorder recorder;
-    form->GameState().observer = &recorder;
-    form->CheckBox2->setChecked(true);
-    form->BoutonAClick();
+    auto form = AnimatedDeal(recorder, 15);
+    TableState& s = form->State();
     const int first = FirstSlot(s);
     QVERIFY(first != 0);
     int refused = 9;  // off the hand, when every card may be played
