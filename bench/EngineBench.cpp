@@ -22,7 +22,7 @@ namespace {
 class QuietTable : public HeadlessTable {
  public:
   explicit QuietTable(TableState& s) : s_(s) {}
-  int MessageBox(Box, const std::string&, Buttons, std::optional<ScreenPos>) override {
+  int MessageBox(Box, const std::string&, Buttons, std::optional<BoxPlace>) override {
     return kAnswerYes;
   }
   void RunSuitChooser() override {
@@ -138,7 +138,7 @@ void BM_WholeDeal(benchmark::State& state) {
   QuietTable w(s);
   CountingClock clock;
   DealCounter counter;
-  Game g{s, w, clock, &counter};
+  Game g{s, w, clock, {&counter}};
   s.TargetScore = 2500;
   s.HumanName = kDefaultHumanName;
   PlayStep(g);

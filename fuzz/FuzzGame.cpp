@@ -79,7 +79,7 @@ class FuzzTable : public HeadlessTable {
   bool QuitCalled() const { return quit_; }
 
   void Pause() override { CountWait(); }
-  int MessageBox(Box, const std::string&, Buttons, std::optional<ScreenPos>) override {
+  int MessageBox(Box, const std::string&, Buttons, std::optional<BoxPlace>) override {
     CountWait();
     const auto b = bytes_.Next();
     if (!b) {

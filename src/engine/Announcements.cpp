@@ -209,18 +209,7 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
   s.SeatAnnounceText[seat] = s.AnnounceText1;
   s.SeatAnnounceText[seat] += s.AnnounceText2;
   // Every announcement shows as too weak until the scoring names the best.
-  const std::string_view head = std::string_view(s.SeatAnnounceText[seat]).substr(0, 3);
-  std::string_view verdict;
-  if (head == "Car") {
-    verdict = "Carré trop faible";
-  } else if (head == "Cen") {
-    verdict = "Cent trop faible";
-  } else if (head == "Cin") {
-    verdict = "Cinquante trop faible";
-  } else if (head == "Tie") {
-    verdict = "Tierce trop faible";
-  }
-  w.SetText(ETControl(3 + seat), TextLine(" ANNONCE : ") << verdict);
+  w.SetText(ETControl(3 + seat), TextLine(" ANNONCE : ") << TooWeakVerdict(s.SeatAnnounceText[seat]));
   s.CarreCount = 0;
 }
 
@@ -294,6 +283,15 @@ int FindBestAnnouncer(const TableState& s) {
 
 }  // namespace
 
+std::string_view TooWeakVerdict(std::string_view announceText) {
+  const std::string_view head = announceText.substr(0, 3);
+  if (head == "Car") return "Carré trop faible";
+  if (head == "Cen") return "Cent trop faible";
+  if (head == "Cin") return "Cinquante trop faible";
+  if (head == "Tie") return "Tierce trop faible";
+  return {};
+}
+
 void AppendSequenceName1(TableState& s) {
   AppendSequenceName(s.SequenceTop[1], s.AnnounceText1);
 }
@@ -346,18 +344,24 @@ void ScoreAnnouncements(TableState& s, TableWindow& w) {
   }
 }
 
-void CallBelote(TableState& s, TableWindow& w, int seat, int code) {
-  if (seat == 0 || seat != s.BeloteSeat) return;
+BeloteCall CallBelote(TableState& s, TableWindow& w, int seat, int code) {
+  if (seat == 0 || seat != s.BeloteSeat) return BeloteCall::None;
   if (code == kTrumpQueenCode && s.BeloteStage == 0) {
     w.SetText(Control::Meilleur, TextLine("   BELOTE      joueur ") << seat);
     s.BeloteStage = 1;
-  } else if (code == kTrumpKingCode && s.BeloteStage == 0) {
+    return BeloteCall::Belote;
+  }
+  if (code == kTrumpKingCode && s.BeloteStage == 0) {
     w.SetText(Control::Meilleur, TextLine("   BELOTE      joueur ") << seat);
     s.BeloteStage = 2;
-  } else if ((code == kTrumpKingCode && s.BeloteStage == 1) ||
-             (code == kTrumpQueenCode && s.BeloteStage == 2)) {
-    w.SetText(Control::Meilleur, TextLine("RE-BELOTE    joueur ") << seat);
+    return BeloteCall::Belote;
   }
+  if ((code == kTrumpKingCode && s.BeloteStage == 1) ||
+      (code == kTrumpQueenCode && s.BeloteStage == 2)) {
+    w.SetText(Control::Meilleur, TextLine("RE-BELOTE    joueur ") << seat);
+    return BeloteCall::Rebelote;
+  }
+  return BeloteCall::None;
 }
 
 }  // namespace belote

@@ -2,6 +2,8 @@
 // the first trick; the belote call-out while the cards are played.
 #pragma once
 
+#include <string_view>
+
 #include "engine/TableWindow.h"
 #include "model/TableState.h"
 
@@ -19,7 +21,11 @@ void ScoreAnnouncements(TableState& s, TableWindow& w);
 void AppendSequenceName1(TableState& s);
 void AppendSequenceName2(TableState& s);
 // "   BELOTE      joueur " / "RE-BELOTE    joueur " when the belote holder
-// plays its trump queen or king (code after re-coding).
-void CallBelote(TableState& s, TableWindow& w, int seat, int code);
+// plays its trump queen or king (code after re-coding); says which it called.
+enum class BeloteCall { None, Belote, Rebelote };
+BeloteCall CallBelote(TableState& s, TableWindow& w, int seat, int code);
+// The verdict an announcement's label shows until the best one is named:
+// "Tierce trop faible" for "Tierce: au Roi de Coeur"; empty for no announcement.
+std::string_view TooWeakVerdict(std::string_view announceText);
 
 }  // namespace belote

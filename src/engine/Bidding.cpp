@@ -38,8 +38,8 @@ void ShowRoundLine(Game& g) {
 // player can follow the table round.
 void Speak(Game& g, int round, int seat, std::string_view words, int suit) {
   g.w.SetText(BidLabel(seat), words);
-  OnePause(g);
   Notify(g, [&](PlayObserver& o) { o.BidSpoken(round, seat, std::string(words), suit); });
+  OnePause(g);
 }
 
 void EndRound(Game& g, int taker) {
@@ -109,7 +109,7 @@ void FirstBidRound(Game& g) {
       if (s.SoundOn == 1) w.PlaySound("So/V.Wav");
       s.DialogResult =
           ShowBox(g, Box::TakeQuestion, FirstLetters(s.HumanName, 8) + " Tu la prends cette carte?",
-                  Buttons::OuiNon, ScreenPos{310, 450});
+                  Buttons::OuiNon, kBidBoxPlace);
       if (s.DialogResult == kAnswerYes) {
         Speak(g, 1, 1, "Je prends", s.TrumpSuit);
         took = true;

@@ -6,18 +6,16 @@
 #include <random>
 #include <utility>
 
+#include "engine/Scoring.h"
 #include "engine/TextLine.h"
 #include "model/Cards.h"
 
 namespace belote {
 
 void ResetTableDisplay(TableState& s, TableWindow& w) {
-  for (int slot = 1; slot <= 8; ++slot) w.LoadPicture(HandImage(slot), kBlankHandFile);
+  for (int slot = 1; slot <= 8; ++slot) w.LoadPicture(HandControl(slot), kBlankHandFile);
   w.LoadPicture(Control::Image13, kBlankHandFile);
-  w.SetText(Control::ET10, TextLine(" 1 - SCORE de ") << s.HumanName << " = 0000");
-  w.SetText(Control::ET11, " 2 - SCORE de ARNAL = 0000");
-  w.SetText(Control::ET12, " 3 - SCORE de BERTOU = 0000");
-  w.SetText(Control::ET13, " 4 - SCORE de CASSOL = 0000");
+  for (int seat = 1; seat <= 4; ++seat) w.SetText(ScoreLabel(seat), ScoreLine(s, seat, "0000"));
 }
 
 namespace {
@@ -66,7 +64,7 @@ std::int64_t Shuffle(Game& g) {
 void ShowFirstFive(TableState& s, TableWindow& w) {
   for (int seat = 1; seat <= 4; ++seat) std::sort(&s.SlotPicture[seat][1], &s.SlotPicture[seat][6]);
   for (int slot = 1; slot <= 5; ++slot) {
-    w.LoadPicture(HandImage(slot), PictureFile(s.SlotPicture[1][slot]));
+    w.LoadPicture(HandControl(slot), PictureFile(s.SlotPicture[1][slot]));
   }
   w.LoadPicture(Control::Image13, PictureFile(s.TurnedCard));
 }
@@ -87,7 +85,7 @@ void CompleteDeal(TableState& s, TableWindow& w) {
     s.TrumpPicture = SuitSignPicture(s.TrumpSuit);
   }
   for (int slot = 1; slot <= 8; ++slot) {
-    w.LoadPicture(HandImage(slot), PictureFile(s.SlotPicture[1][slot]));
+    w.LoadPicture(HandControl(slot), PictureFile(s.SlotPicture[1][slot]));
   }
   w.LoadPicture(Control::Image13, PictureFile(s.TrumpPicture));
   w.SetText(Control::ET14, "VERIFICATION St ANNONCES");
@@ -124,7 +122,7 @@ void SortHands(TableState& s, TableWindow& w) {
     }
   }
   for (int slot = 1; slot <= 8; ++slot) {
-    w.LoadPicture(HandImage(slot), PictureFile(s.PictureOf[s.SlotCard[1][slot]]));
+    w.LoadPicture(HandControl(slot), PictureFile(s.PictureOf[s.SlotCard[1][slot]]));
   }
 }
 

@@ -102,8 +102,8 @@ void ClearDeal(Game& g) {
   Zero(s.SlotPoints);
   Zero(s.SlotSequence);
   for (int slot = 1; slot <= 8; ++slot) {
-    w.SetImageLeft(HandImage(slot), kHandLeft[slot]);
-    w.SetImageTop(HandImage(slot), kHandTop[slot]);
+    w.SetImageLeft(HandControl(slot), kHandLeft[slot]);
+    w.SetImageTop(HandControl(slot), kHandTop[slot]);
   }
   s.TrumpSuit = 0;
 }
@@ -136,7 +136,7 @@ void DealNewHand(Game& g) {
     Notify(g, [&](PlayObserver& o) { o.BiddingOver(redeal); });
     if (!redeal) break;
     ShowBox(g, Box::Redeal, "TOUT LE MONDE PASSE AU 2eme TOUR.\n ON REDONNE DES CARTES!",
-            Buttons::Oui, ScreenPos{345, 450});
+            Buttons::Oui, kTrickBoxPlace);
     SetBidLabels(w, "");
   }
 
@@ -144,7 +144,7 @@ void DealNewHand(Game& g) {
   if (s.Taker >= 2) {
     ShowBox(g, Box::TakerAnnounced,
             std::string(kSeatNames[s.Taker]) + " prend à " + kSuitNames[s.TrumpSuit], Buttons::Oui,
-            ScreenPos{345, 450});
+            kTrickBoxPlace);
   }
   SetBidLabels(w, " ");
 
@@ -182,12 +182,12 @@ void ShowAndTakeCard(Game& g) {
   const int points = s.SlotPoints[seat][slot];
 
   if (seat == 1) {
-    w.CopyPicture(HandImage(slot), Control::Image9);
-    w.LoadPicture(HandImage(slot), kPlayedSlotFile);
+    w.CopyPicture(HandControl(slot), Control::Image9);
+    w.LoadPicture(HandControl(slot), kPlayedSlotFile);
     ShowValueLine(w, 1, points);
     OnePause(g);
   } else {
-    const Control place = TablePlace(seat);
+    const Control place = PlaceControl(seat);
     OnePause(g);
     w.LoadPicture(place, PictureFile(s.PictureOf[card]));
     if (s.AnimationOn == 1) {
@@ -201,7 +201,11 @@ void ShowAndTakeCard(Game& g) {
 
   if (s.TrickPos == 1 && seat >= 2 && card >= 1) s.LedCard = card;
   if (seat >= 2 && card > s.HighCard) s.HighCard = card;
-  if (seat == s.BeloteSeat) CallBelote(s, w, seat, card);
+  if (seat == s.BeloteSeat) {
+    const BeloteCall call = CallBelote(s, w, seat, card);
+    if (call != BeloteCall::None)
+      Notify(g, [&](PlayObserver& o) { o.BeloteCalled(seat, call == BeloteCall::Rebelote); });
+  }
   s.TrickPoints += points;
   s.SlotCard[seat][slot] = 0;
   if (w.KeepsTexts()) {
@@ -314,7 +318,7 @@ bool HandImageClick(Game& g, int slot) {
   s.CurRow = slot;
   SetBidLabels(g.w, "");
   if (s.AnimationOn == 1) {
-    g.w.SetImageTop(HandImage(slot), kClickedCardTop);
+    g.w.SetImageTop(HandControl(slot), kClickedCardTop);
     g.w.StartAnimationTimer();
     return true;
   }

@@ -34,9 +34,15 @@ bool AboveTheOtherTwo(const TableState& s, int seat, int taker) {
   return true;
 }
 
+// How a contract was settled, and who took the failed taker's points.
+struct Settlement {
+  Contract result;
+  int beneficiary;
+};
+
 // Settles the taker's contract once the deal points hold the announcements
 // of every seat that won a trick.
-void SettleContract(TableState& s, int taker) {
+Settlement SettleContract(TableState& s, int taker) {
   const std::int64_t A = AnnounceSum(s, taker);
   const std::int64_t B = s.BelotePoints[taker];
   // A taker who won no trick never had his announcements and belote joined
@@ -60,17 +66,17 @@ void SettleContract(TableState& s, int taker) {
     s.Pot += s.DealPoints[taker] - joinedB;
     s.DealPoints[taker] = 0;
     s.TrickFlag[taker] = 2;
-    return;
+    return {Contract::Level, 0};
   }
   if (above == 0 && level == 0) {
     s.DealPoints[taker] += s.Pot;
     s.Pot = 0;
-    return;
+    return {Contract::Made, 0};
   }
 
   // He failed: the best of the others, if one stands alone at the top, takes
   // his trick points and the pot. The seats are tried starting after him.
-  bool handedOver = false;
+  int beneficiary = 0;
   for (int step = 1; step <= 3; ++step) {
     const int x = (taker + step - 1) % 4 + 1;
     if (!AboveTheOtherTwo(s, x, taker)) continue;
@@ -78,11 +84,12 @@ void SettleContract(TableState& s, int taker) {
     s.DealPoints[taker] = 0;
     for (int kind = 1; kind <= 6; ++kind) s.AnnouncePoints[kind][taker] = 0;
     s.Pot = 0;
-    handedOver = true;
+    beneficiary = x;
   }
   // He keeps his belote. When nobody stood alone above him nothing left his
   // points, so it is still there and must not be counted twice.
-  if (handedOver) s.DealPoints[taker] += joinedB;
+  if (beneficiary != 0) s.DealPoints[taker] += joinedB;
+  return {Contract::Failed, beneficiary};
 }
 
 void AddCapotBonus(TableState& s) {
@@ -159,10 +166,8 @@ void CreditScores(TableState& s) {
 
 void ShowScores(Game& g) {
   const TableState& s = g.s;
-  g.w.SetText(Control::ET10, TextLine(" 1 - SCORE de ") << s.HumanName << " = " << s.GameScore[1]);
-  g.w.SetText(Control::ET11, TextLine(" 2 - SCORE de ARNAL = ") << s.GameScore[2]);
-  g.w.SetText(Control::ET12, TextLine(" 3 - SCORE de BERTOU = ") << s.GameScore[3]);
-  g.w.SetText(Control::ET13, TextLine(" 4 - SCORE de CASSOL = ") << s.GameScore[4]);
+  for (int seat = 1; seat <= 4; ++seat)
+    g.w.SetText(ScoreLabel(seat), ScoreLine(s, seat, std::to_string(s.GameScore[seat])));
 }
 
 int FindWinner(const TableState& s) {
@@ -180,6 +185,11 @@ int FindWinner(const TableState& s) {
 
 }  // namespace
 
+std::string ScoreLine(const TableState& s, int seat, std::string_view score) {
+  const std::string_view name = seat == 1 ? std::string_view(s.HumanName) : kSeatNames[seat];
+  return (TextLine(" ") << seat << " - SCORE de " << name << " = " << score).ToString();
+}
+
 void CloseTrick(Game& g) {
   Notify(g, [](PlayObserver& o) { o.TrickClosing(); });
   TableState& s = g.s;
@@ -194,14 +204,15 @@ void CloseTrick(Game& g) {
   s.BestCard = 0;
   s.LedBest = 0;
   if (IsSeat(k)) ShowDealTotal(g, k, s.DealPoints[k]);
+  Notify(g, [](PlayObserver& o) { o.TrickTaken(); });
 
-  ShowBox(g, Box::ConfirmTrick, "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
+  ShowBox(g, Box::ConfirmTrick, "Validez cette main", Buttons::Oui, kTrickBoxPlace);
 
   s.HighCard = 0;
   s.LedCard = 0;
   g.w.SetText(Control::Meilleur, " ");
   SetBidLabels(g.w, " ");
-  for (int seat = 1; seat <= 4; ++seat) g.w.LoadPicture(TablePlace(seat), kClearedPlaceFile);
+  for (int seat = 1; seat <= 4; ++seat) g.w.LoadPicture(PlaceControl(seat), kClearedPlaceFile);
 }
 
 void EndDeal(Game& g) {
@@ -219,7 +230,8 @@ void EndDeal(Game& g) {
   }
   if (IsSeat(T)) {
     ShowFailureMark(g, T);
-    SettleContract(s, T);
+    const Settlement settled = SettleContract(s, T);
+    Notify(g, [&](PlayObserver& o) { o.ContractSettled(settled.result, settled.beneficiary); });
   }
   // Announcements are credited apart from the deal points, below.
   for (int seat = 1; seat <= 4; ++seat) {

@@ -1,6 +1,7 @@
-// Where the cards stand and move on the table, in the window's pixels. The
-// rules place the cards by these numbers and the window's glides stop on
-// them, so each is written here once.
+// Where the cards stand and move on the table, and where the boxes open over
+// it, in the window's pixels. The rules place the cards and the boxes by
+// these numbers and the window's glides stop on them, so each is written
+// here once.
 #pragma once
 
 namespace belote {
@@ -26,5 +27,24 @@ inline constexpr int kClickedCardTop = 420;
 inline constexpr int kHumanGlideRise = 20;
 inline constexpr int kHumanGlideStep[9] = {0, 10, 5, -1, -9, -16, -23, -30, -37};
 static_assert(kClickedCardTop - 10 * kHumanGlideRise == kPlaceTop[1]);
+
+// Where a box's top-left corner goes, counted from the top-left corner of the
+// table window's frame: each box covers the same part of the table wherever
+// the table is on the screen.
+struct BoxPlace {
+  int x;
+  int y;
+};
+// The bidding question, over the human's cards.
+inline constexpr BoxPlace kBidBoxPlace{310, 450};
+// "Validez cette main", who took and the redeal, beside the human's cards.
+inline constexpr BoxPlace kTrickBoxPlace{345, 450};
+// The answers of the sound and animation switches, below the control panel.
+inline constexpr BoxPlace kSwitchBoxPlace{605, 120};
+// The question before leaving, below Quitter.
+inline constexpr BoxPlace kQuitBoxPlace{580, 120};
+// The suit chooser of the second round, over the deal panel and the first
+// cards of the hand.
+inline constexpr BoxPlace kChooserPlace{234, 466};
 
 }  // namespace belote

@@ -64,30 +64,37 @@ enum class Control {
 // Readable name of a control ("ET14", "Image9" ...), for fakes and transcripts.
 const char* ControlName(Control c);
 
-// Numbered families, so that the rules can say "the bid label of seat s".
+// Numbered families, so that the rules can say "the bid label of seat s",
+// "the hand image of slot n" or "the table place of seat s".
 inline Control ETControl(int n) {
   return static_cast<Control>(static_cast<int>(Control::ET1) + n - 1);
+}
+inline Control ScoreLabel(int seat) {
+  return static_cast<Control>(static_cast<int>(Control::ET10) + seat - 1);
 }
 inline Control BidLabel(int seat) {
   return static_cast<Control>(static_cast<int>(Control::Label4) + seat - 1);
 }
-inline Control HandImage(int slot) {
+inline Control HandControl(int slot) {
   return static_cast<Control>(static_cast<int>(Control::Image1) + slot - 1);
 }
-inline Control TablePlace(int seat) {
+inline Control PlaceControl(int seat) {
   return static_cast<Control>(static_cast<int>(Control::Image9) + seat - 1);
 }
 
-// Message box buttons. Answers: 6 for "&Oui", 7 for "&Non", anything else
-// when the box was closed without a button.
+// Message box buttons.
 enum class Buttons {
   Oui,           // one "&Oui" button, no icon
   OuiNon,        // "&Oui" and "&Non", no icon
   Ok,            // one "OK" button, no icon
   Confirmation,  // question icon, title "Confirmation", "&Oui" and "&Non", centred
 };
+// What a box answers: the button pressed, or closed without one (Escape,
+// the window's close button, the program ending).
 constexpr int kAnswerYes = 6;
 constexpr int kAnswerNo = 7;
+constexpr int kAnswerOk = 1;
+constexpr int kAnswerClosed = 2;
 
 // Which of the game's boxes is up, so that a table can tell them apart
 // without reading their words.
@@ -97,15 +104,6 @@ enum class Box {
   TakerAnnounced,  // a computer seat has taken
   ConfirmTrick,    // "Validez cette main" after every trick
   AnotherGame,     // the game is won: another one?
-};
-
-// Where a box's top-left corner goes, as the table was first laid out: on a
-// screen the table filled from its corner. The window counts it from the
-// table's own corner, so the box covers the same part of the table wherever
-// the table is; none means centred.
-struct ScreenPos {
-  int x;
-  int y;
 };
 
 class TableWindow {
@@ -124,9 +122,10 @@ class TableWindow {
   virtual void StartAnimationTimer() = 0;
   // One modal wait of 500 ms; the table repaints and glides go on.
   virtual void Pause() = 0;
-  // A modal message box; returns 6, 7 or another value.
+  // A modal message box with its corner at `place` over the table, centred
+  // without one; returns one of the answers above.
   virtual int MessageBox(Box box, const std::string& text, Buttons buttons,
-                         std::optional<ScreenPos> pos) = 0;
+                         std::optional<BoxPlace> place) = 0;
   // Run the modal suit chooser until a press closes it (see SuitChooserPress).
   virtual void RunSuitChooser() = 0;
   // Start a sound file ("So/C.Wav") and return at once.

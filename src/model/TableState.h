@@ -19,6 +19,9 @@ constexpr int kKindSecondCinquante = 4;
 constexpr int kKindTierce = 5;
 constexpr int kKindSecondTierce = 6;
 
+// The points a game is played to until the player sets others.
+constexpr int kDefaultTargetScore = 2500;
+
 struct TableState {
   // --- Card planes, [seat][slot] ---
   int SlotPicture[5][9] = {};  // picture number dealt into the slot

@@ -31,7 +31,7 @@ struct BidTable {
   FakeTable w{&s};
   TestClock clock;
   BidRecorder rec;
-  Game g{s, w, clock, &rec};
+  Game g{s, w, clock, {&rec}};
 
   BidTable(std::vector<std::vector<int>> fives, int turned) {
     for (int seat = 1; seat <= 4; ++seat) {

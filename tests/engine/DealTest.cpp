@@ -54,7 +54,7 @@ TEST(Shuffle, SameSecondSameDealAndEveryCardOnce) {
 TEST(ShowFirstFive, ShowsTheHumansFiveAndTheTurnedCard) {
   Dealt d(42);
   for (int slot = 1; slot <= 5; ++slot) {
-    EXPECT_EQ(d.w.picture[HandImage(slot)], PictureFile(d.s.SlotPicture[1][slot]));
+    EXPECT_EQ(d.w.picture[HandControl(slot)], PictureFile(d.s.SlotPicture[1][slot]));
   }
   EXPECT_EQ(d.w.picture.count(Control::Image6), 0u);
   EXPECT_EQ(d.w.picture[Control::Image13], PictureFile(d.s.TurnedCard));
@@ -133,7 +133,7 @@ TEST(ResetTableDisplay, BlankPicturesAndScoresAtZero) {
   FakeTable w(&s);
   s.HumanName = "ÉLODIE";
   ResetTableDisplay(s, w);
-  for (int slot = 1; slot <= 8; ++slot) EXPECT_EQ(w.picture[HandImage(slot)], "Im/0.Bmp");
+  for (int slot = 1; slot <= 8; ++slot) EXPECT_EQ(w.picture[HandControl(slot)], "Im/0.Bmp");
   EXPECT_EQ(w.picture[Control::Image13], "Im/0.Bmp");
   EXPECT_EQ(w.text[Control::ET10], " 1 - SCORE de ÉLODIE = 0000");
   EXPECT_EQ(w.text[Control::ET13], " 4 - SCORE de CASSOL = 0000");

@@ -97,7 +97,7 @@ class FakeTable : public TableWindow {
     log.push_back("Pause");
   }
   int MessageBox(Box box, const std::string& t, Buttons buttons,
-                 std::optional<ScreenPos> pos) override {
+                 std::optional<BoxPlace> pos) override {
     boxes.push_back({box, t, buttons, pos.has_value(), pos ? pos->x : 0, pos ? pos->y : 0});
     log.push_back("MessageBox " + t);
     if (answerFor) return answerFor(t);

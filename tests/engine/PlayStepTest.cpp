@@ -83,7 +83,7 @@ struct PlayTable {
   FakeTable w{&s};
   TestClock clock;
   Recorder rec{s, w};
-  Game g{s, w, clock, &rec};
+  Game g{s, w, clock, {&rec}};
 
   // Every shuffle gets a new second, as the real clock would after the
   // pauses of a whole bidding.

@@ -41,7 +41,7 @@ class ScoringTest : public ::testing::Test {
   ScoringTest() {
     s.HumanName = "PAUL";
     s.TargetScore = 2500;
-    g.observer = &watcher;
+    g.observers = {&watcher};
   }
 
   // The state after the eighth trick: trick points per seat (last ten not yet

@@ -36,7 +36,7 @@ RunResult RunSelfPlay(const RunOptions& options) {
     checker = std::make_unique<DealChecker>(s, table, options.human, *counter);
     observer = checker.get();
   }
-  Game g{s, table, clock, observer};
+  Game g{s, table, clock, {observer}};
 
   if (options.deals <= 0) return result;
   try {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "HumanSeat.h"
+#include "model/TableState.h"
 
 namespace belote::selfplay {
 
@@ -14,7 +15,7 @@ struct RunOptions {
   std::int64_t deals = 0;  // deals played to their end; redeals do not count
   std::int64_t seed = 0;   // first second the shuffles are seeded with
   HumanMode human = HumanMode::Computer;
-  int target = 2500;
+  int target = kDefaultTargetScore;
   std::ostream* transcript = nullptr;  // one JSON line per deal when set
   bool check = false;                  // verify every deal and stop at the first breach
 };

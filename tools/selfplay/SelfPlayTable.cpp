@@ -56,7 +56,7 @@ void SelfPlayTable::SetText(Control c, std::string_view text) {
   }
 }
 
-int SelfPlayTable::MessageBox(Box box, const std::string&, Buttons, std::optional<ScreenPos>) {
+int SelfPlayTable::MessageBox(Box box, const std::string&, Buttons, std::optional<BoxPlace>) {
   if (box == Box::TakeQuestion) return human_.AnswerTakeQuestion(s_);
   // Tricks confirmed, takers acknowledged, and always another game.
   return kAnswerYes;

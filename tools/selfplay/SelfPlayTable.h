@@ -40,7 +40,7 @@ class SelfPlayTable : public HeadlessTable {
 
   void SetText(Control c, std::string_view text) override;
   int MessageBox(Box box, const std::string& text, Buttons buttons,
-                 std::optional<ScreenPos> pos) override;
+                 std::optional<BoxPlace> pos) override;
   void RunSuitChooser() override;
   void Quit() override { closing_ = true; }
   bool Closing() const override { return closing_; }
