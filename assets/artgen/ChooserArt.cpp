@@ -133,7 +133,7 @@ QImage DrawChooser() {
            kBerry, Qt::AlignHCenter | Qt::AlignTop);
 
   // The banner along the bottom.
-  const QRectF banner(1.0, 78.0, kChooserWidth - 2.0, 19.0);
+  const QRectF banner(1.0, belote::kChooserBannerTop, kChooserWidth - 2.0, 19.0);
   p.setPen(QPen(kYellow, 1.0));
   p.setBrush(kBannerBlue);
   p.drawRect(banner.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -4,10 +4,14 @@
 
 #include <QColor>
 
+#include "model/PictureFiles.h"
+
 namespace artgen {
 
-// The default cloth of the table; card corners and empty places use it so
-// that they blend into the table.
+// What the cards, suit signs and empty places are drawn on; the game makes
+// it see-through around them.
+inline const QColor kBackdrop = QColor::fromRgb(belote::kArtBackdropRgb);
+// The table's own colours, for the about box and the contact sheet.
 inline const QColor kTeal(0, 128, 128);
 
 inline const QColor kCardWhite(255, 255, 255);

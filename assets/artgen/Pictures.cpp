@@ -7,38 +7,46 @@
 #include "ChooserArt.h"
 #include "Palette.h"
 #include "TablePictures.h"
-#include "ui/HighDensity.h"
+#include "model/Cards.h"
+#include "model/PictureFiles.h"
 
 namespace artgen {
 
 namespace {
 
+QImage Draw(const belote::GamePictureFile& picture, int scale) {
+  switch (picture.kind) {
+    case belote::PictureKind::EmptyPlace:
+      return DrawEmptyPlace(kBackdrop);
+    case belote::PictureKind::Card:
+      return DrawCard(picture.number, kBackdrop);
+    case belote::PictureKind::SuitSign:
+      return DrawSuitSign(belote::SuitOfSign(picture.number), kBackdrop);
+    case belote::PictureKind::Chooser:
+      return DrawChooser();
+    case belote::PictureKind::About:
+      return DrawAbout();
+    case belote::PictureKind::AboutButton:
+      return DrawOuiButton();
+    case belote::PictureKind::Icon:
+      return DrawIcon(32 * scale);
+    case belote::PictureKind::PanelButton:
+      break;
+  }
+  const std::string& f = picture.file;
+  if (f == belote::kTapisButtonPicture) return DrawTapisButton();
+  if (f == belote::kAideButtonPicture) return DrawAideButton();
+  if (f == belote::kQuitterButtonPicture) return DrawQuitterButton();
+  if (f == belote::kSonButtonPicture) return DrawSonButton();
+  return DrawAnimationButton();
+}
+
 // The whole set at one scale, under the names of the originals.
 std::vector<Picture> DrawAll(int scale) {
   SetDrawScale(scale);
   std::vector<Picture> all;
-  // The game asks for the empty place under three spellings; all three
-  // files must exist since file names are case-sensitive here.
-  const QImage empty = DrawEmptyPlace(kTeal);
-  all.push_back({QStringLiteral("Im/0.Bmp"), empty});
-  all.push_back({QStringLiteral("Im/00.Bmp"), empty});
-  all.push_back({QStringLiteral("Im/00.bmp"), empty});
-  for (int picture = 1; picture <= 32; ++picture)
-    all.push_back({QStringLiteral("Im/%1.Bmp").arg(picture), DrawCard(picture, kTeal)});
-  // 33 Coeur, 34 Pique, 35 Carreau, 36 Trefle.
-  const int signSuits[4] = {1, 3, 2, 4};
-  for (int i = 0; i < 4; ++i)
-    all.push_back({QStringLiteral("Im/%1.Bmp").arg(33 + i), DrawSuitSign(signSuits[i], kTeal)});
-
-  all.push_back({QStringLiteral("Im/Choix.Bmp"), DrawChooser()});
-  all.push_back({QStringLiteral("Im/Apropos.Bmp"), DrawAbout()});
-  all.push_back({QStringLiteral("Im/Oui.Bmp"), DrawOuiButton()});
-  all.push_back({QStringLiteral("Im/Tapis.Bmp"), DrawTapisButton()});
-  all.push_back({QStringLiteral("Im/Aide.Bmp"), DrawAideButton()});
-  all.push_back({QStringLiteral("Im/Quitter.Bmp"), DrawQuitterButton()});
-  all.push_back({QStringLiteral("Im/Son.Bmp"), DrawSonButton()});
-  all.push_back({QStringLiteral("Im/Animation.Bmp"), DrawAnimationButton()});
-  all.push_back({QStringLiteral("Im/Icone.png"), DrawIcon(32 * scale)});
+  for (const belote::GamePictureFile& picture : belote::GamePictureFiles())
+    all.push_back({QString::fromStdString(picture.file), Draw(picture, scale)});
   SetDrawScale(1);
   return all;
 }
@@ -53,7 +61,7 @@ std::vector<Picture> HighDensityPictures() {
   // The two spellings of the played place share one copy.
   std::vector<Picture> sharp;
   for (Picture& picture : DrawAll(2)) {
-    picture.file = belote::HighDensityFile(picture.file);
+    picture.file = QString::fromStdString(belote::HighDensityFile(picture.file.toStdString()));
     if (sharp.empty() || sharp.back().file != picture.file) sharp.push_back(std::move(picture));
   }
   return sharp;

@@ -187,10 +187,7 @@ void SecondBidRound(Game& g) {
 }
 
 bool SuitChooserPress(TableState& s, TableWindow& w, int x) {
-  int suit = -1;  // -1: the press fell between the tiles and records nothing
-  for (const ChooserBand& band : kChooserBands) {
-    if (x >= band.first && (x <= band.last || band.suit == 0)) suit = band.suit;
-  }
+  const int suit = ChooserTileAt(x);  // -1: between the tiles, which records nothing
   if (suit >= 1) {
     s.TrumpSuit = suit;
     w.LoadPicture(Control::Image13, PictureFile(SuitSignPicture(suit)));

@@ -16,9 +16,18 @@ inline bool TakesLead(int card, int best) {
   return IsTrump(card) && !IsTrump(best);
 }
 
+// Why the rules refuse the human's card of hand slot 1..8 now, by the rule it
+// breaks: follow the suit led (trumps included when trumps are led); trump
+// when unable to follow; beat the highest trump on the table; play above
+// the led trump.
+enum class Refusal { None, FollowSuit, MustTrump, BeatHighestTrump, AboveLedTrump };
+Refusal HumanCardRefusal(const TableState& s, int slot);
+
 // May the human play the card of hand slot 1..8 now? An emptied slot is
 // judged too: it is refused when the hand must still follow or trump.
-bool IsLegalHumanCard(const TableState& s, int slot);
+inline bool IsLegalHumanCard(const TableState& s, int slot) {
+  return HumanCardRefusal(s, slot) == Refusal::None;
+}
 
 // Marks a card as seen on the table for the computer seats' memory.
 inline void RecordPlayedCard(TableState& s, int code) {

@@ -9,6 +9,8 @@ namespace belote {
 
 constexpr int kChooserWidth = 350;
 constexpr int kChooserHeight = 98;
+// The tiles fill the picture down to the banner that runs along its bottom.
+constexpr int kChooserBannerTop = 78;
 
 struct ChooserBand {
   int suit;   // 1..4, or 0 for the pass tile
@@ -25,6 +27,16 @@ inline constexpr const ChooserBand& kPassBand = kChooserBands[4];
 // The band of suit 1..4, or of the pass tile for 0.
 constexpr const ChooserBand& ChooserBandOf(int suit) {
   return suit >= 1 && suit <= 4 ? kChooserBands[suit - 1] : kPassBand;
+}
+
+// The tile a press at x lands on: a suit 1..4, 0 for the pass tile, -1 for a
+// gap between the tiles.
+constexpr int ChooserTileAt(int x) {
+  int suit = -1;
+  for (const ChooserBand& band : kChooserBands) {
+    if (x >= band.first && (x <= band.last || band.suit == 0)) suit = band.suit;
+  }
+  return suit;
 }
 
 // The middle of a band: a press there is on the tile whatever its margins.

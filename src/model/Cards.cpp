@@ -33,6 +33,12 @@ int SuitSignPicture(int suit) {
   return kSigns[suit];
 }
 
+int SuitOfSign(int picture) {
+  for (int suit = 1; suit <= 4; ++suit)
+    if (SuitSignPicture(suit) == picture) return suit;
+  return 0;
+}
+
 std::string PictureFile(int picture) {
   return "Im/" + std::to_string(picture) + ".Bmp";
 }

@@ -89,6 +89,8 @@ Recoded RecodePicture(int picture, int trumpSuit);
 
 // Suit sign picture of a suit: 33 Coeur, 35 Carreau, 34 Pique, 36 Trefle.
 int SuitSignPicture(int suit);
+// The suit a sign picture 33..36 stands for; 0 for any other number.
+int SuitOfSign(int picture);
 
 // "Im/<n>.Bmp": the picture file of a card (1..32) or suit sign (33..36).
 std::string PictureFile(int picture);

@@ -1,5 +1,5 @@
-// The card table program: the main window with its about box, the pause and
-// the suit chooser, then the event loop until the table closes.
+// The card table program: the main window, which shows the about box as it
+// is made, then the event loop until the table closes.
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -9,12 +9,10 @@
 #include <exception>
 #include <memory>
 
-#include "ui/Apropos.h"
-#include "ui/Desktop.h"
-#include "ui/GamePictures.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "model/PictureFiles.h"
+#include "ui/desktop/Desktop.h"
+#include "ui/desktop/GamePictures.h"
+#include "ui/table/Unit1.h"
 
 namespace {
 
@@ -37,10 +35,7 @@ int main(int argc, char* argv[]) {
   const QString platform = belote::ChoosePlatform(env);
   // Without a screen Qt would abort with a long message; say it in one line.
   if (platform.isEmpty()) {
-    std::fputs(
-        "belote: no graphical display found; run it under a desktop session or with: "
-        "xvfb-run ./belote\n",
-        stderr);
+    belote::TellNoDisplay(QStringLiteral("no graphical display found"));
     return 1;
   }
   // The choice is for this program only: a viewer started for the help page
@@ -55,16 +50,11 @@ int main(int argc, char* argv[]) {
   MoveToDataFolder();
   QApplication::setApplicationName(QStringLiteral("belote"));
   QApplication::setApplicationDisplayName(QStringLiteral("Belote"));
-  QApplication::setWindowIcon(QIcon(
-      belote::LoadGamePicture(QStringLiteral("Im/Icone.png"), application->devicePixelRatio())));
+  QApplication::setWindowIcon(QIcon(belote::LoadGamePicture(
+      QString::fromLatin1(belote::kIconPicture), application->devicePixelRatio())));
 
   try {
-    // The table first (its creation shows the about box), then the windows
-    // the game keeps at hand without showing them.
     belote::TForm1 form1;
-    belote::TFormApropos formApropos;
-    belote::TForm2 form2(&form1);
-    belote::TForm3 form3([](int) { return true; });
     form1.show();
     return QApplication::exec();
   } catch (const std::exception& e) {

@@ -98,6 +98,42 @@ TEST(HumanCardRules, EmptiedSlot) {
   EXPECT_TRUE(IsLegalHumanCard(empty, 1));
 }
 
+// A refused card names the rule it breaks: the screen reader tells the
+// player why, so each rule must be told apart from the others.
+TEST(HumanCardRefusal, NamesTheRuleTheCardBreaks) {
+  struct Case {
+    std::vector<int> hand;
+    int led;
+    int high;
+    int refused;  // code of the card played
+    Refusal why;
+  };
+  const Case cases[] = {
+      // A plain suit led, the hand holds some of it: follow.
+      {{20, 12, 30}, 18, 18, 12, Refusal::FollowSuit},
+      {{20, 12, 30}, 18, 18, 30, Refusal::FollowSuit},
+      // Trumps led and a trump in hand: a plain card does not follow.
+      {{29, 12}, 28, 28, 12, Refusal::FollowSuit},
+      // Void in the led suit, trumps in hand: a third suit is refused.
+      {{29, 12}, 18, 18, 12, Refusal::MustTrump},
+      // Already trumped with 30, the hand holds 31: 26 must go over.
+      {{31, 26, 12}, 18, 30, 26, Refusal::BeatHighestTrump},
+      // Trumps led and over-trumped with 32; 26 is under the led 28 while
+      // the hand holds 29, above it.
+      {{29, 26}, 28, 32, 26, Refusal::AboveLedTrump},
+      // Trumps led, 29 beats the table: over it is a must.
+      {{29, 26}, 28, 28, 26, Refusal::BeatHighestTrump},
+  };
+  for (const Case& c : cases) {
+    const TableState s = HumanFacing(c.hand, c.led, c.high);
+    int slot = 0;
+    for (int i = 1; i <= 8; ++i)
+      if (s.SlotCard[1][i] == c.refused) slot = i;
+    EXPECT_EQ(HumanCardRefusal(s, slot), c.why) << "card " << c.refused << " on lead " << c.led;
+    EXPECT_FALSE(IsLegalHumanCard(s, slot));
+  }
+}
+
 TEST(PlayedCardMemory, RecordsCardsAndCountsTrumps) {
   TableState s;
   RecordPlayedCard(s, 24);

@@ -18,10 +18,19 @@
 
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/table/Unit1.h"
 
 namespace belote::test {
+
+// A control of a window found by its name on the table ("Edit1", "BitBtn2",
+// "Panel1" ...); the test fails at once when there is none.
+template <typename T = QWidget>
+T* Find(const QWidget& window, const char* name) {
+  T* found = window.findChild<T*>(QString::fromLatin1(name));
+  if (found == nullptr) qFatal("no control %s of the expected kind", name);
+  return found;
+}
 
 // A box the table asked for, as the stand-in saw it.
 struct ShownBox {
@@ -88,7 +97,7 @@ inline std::unique_ptr<TForm1> StartedTable(StandIn& standIn, int pauseMs = 1) {
 inline std::unique_ptr<TForm1> DealtTable(const TForm1Options& options,
                                           const QString& name = QString()) {
   auto form = StartedTable(options);
-  if (!name.isEmpty()) form->Edit10->setText(name);
+  if (!name.isEmpty()) Find<QLineEdit>(*form, "Edit10")->setText(name);
   form->BoutonAClick();
   return form;
 }

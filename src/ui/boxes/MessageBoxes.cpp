@@ -1,0 +1,135 @@
+#include "ui/boxes/MessageBoxes.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include "ui/boxes/ScreenPlacement.h"
+#include "ui/commands/Commands.h"
+
+namespace belote {
+
+namespace {
+
+// A box of our own rather than the toolkit's: the game needs the box's corner
+// exactly where it asks, no icon on the plain boxes, and Escape or the close
+// button answering "closed" instead of standing in for "&Non".
+class TableMessageBox : public QDialog {
+ public:
+  TableMessageBox(QWidget* parent, const QString& text, Buttons buttons,
+                  std::optional<BoxPlace> place, const QString& spokenText,
+                  const QString& description)
+      : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                            Qt::MSWindowsFixedSizeDialogHint),
+        place_(place) {
+    setObjectName("TableMessageBox");
+    setModal(true);
+    // The box is a dialog named by its own words; its description carries
+    // what the player would otherwise have to read on the table behind it.
+    setAccessibleName(spokenText.isEmpty() ? text : spokenText);
+    setAccessibleDescription(description);
+    setWindowTitle(buttons == Buttons::Confirmation ? QStringLiteral("Confirmation")
+                                                    : QGuiApplication::applicationDisplayName());
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    if (buttons == Buttons::Confirmation) {
+      auto* icon = new QLabel(this);
+      icon->setObjectName("Icon");
+      const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+      icon->setPixmap(
+          style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(side, side));
+      icon->setAlignment(Qt::AlignTop);
+      body->addWidget(icon);
+    }
+    auto* label = new QLabel(this);
+    label->setObjectName("Text");
+    // Names typed by the player end up in these texts: show them as they are,
+    // never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    body->addWidget(label, 1);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    switch (buttons) {
+      case Buttons::Oui:
+        AddButton(row, QString::fromUtf8(kYesCaption), kAnswerYes);
+        break;
+      case Buttons::OuiNon:
+      case Buttons::Confirmation:
+        AddButton(row, QString::fromUtf8(kYesCaption), kAnswerYes);
+        AddButton(row, QString::fromUtf8(kNoCaption), kAnswerNo);
+        break;
+      case Buttons::Ok:
+        AddButton(row, QString::fromUtf8(kOkCaption), kAnswerOk);
+        break;
+    }
+    row->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(20, 16, 20, 12);
+    layout->setSpacing(16);
+    layout->addLayout(body);
+    layout->addLayout(row);
+
+    // Place the box before it appears so that it never flashes elsewhere;
+    // the frame's real size is only known once shown, so Place() runs again.
+    adjustSize();
+    Place();
+  }
+
+  // Escape and the close button: no answer.
+  void reject() override { done(kAnswerClosed); }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] { Place(); });
+  }
+
+ private:
+  void AddButton(QHBoxLayout* row, const QString& caption, int answer) {
+    auto* button = new QPushButton(caption, this);
+    button->setMinimumWidth(75);
+    if (row->count() == 1) {
+      button->setDefault(true);
+      button->setFocus();
+    }
+    connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+    row->addWidget(button);
+  }
+
+  // The frame's top-left corner at the asked place of the table (kept on
+  // the screen), or the frame centred on the screen.
+  void Place() {
+    const QSize frame = frameGeometry().size();
+    const QPoint want = place_ ? PlaceOverTable(parentWidget(), *place_, frame)
+                               : CentredOnScreen(screen(), frame);
+    if (frameGeometry().topLeft() != want) move(want);
+  }
+
+  std::optional<BoxPlace> place_;
+};
+
+}  // namespace
+
+int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
+                     std::optional<BoxPlace> place, const QString& spokenText,
+                     const QString& description) {
+  // The confirmation box always sits in the middle of the screen.
+  if (buttons == Buttons::Confirmation) place.reset();
+  TableMessageBox box(parent, QString::fromStdString(utf8Text), buttons, place, spokenText,
+                      description);
+  return box.exec();
+}
+
+}  // namespace belote

@@ -1,0 +1,40 @@
+#include "ui/boxes/ScreenPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace belote {
+
+QPoint KeptInside(QRect frame, QRect area) {
+  if (!area.isValid()) return frame.topLeft();
+  int x = std::min(frame.left(), area.left() + area.width() - frame.width());
+  int y = std::min(frame.top(), area.top() + area.height() - frame.height());
+  // The top-left corner wins over the bottom-right one: a title bar and the
+  // table's control panel must stay within reach.
+  x = std::max(x, area.left());
+  y = std::max(y, area.top());
+  return {x, y};
+}
+
+QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame) {
+  const QWidget* window = table != nullptr ? table->window() : nullptr;
+  const QPoint corner = window != nullptr ? window->frameGeometry().topLeft() : QPoint(0, 0);
+  const QPoint want = corner + QPoint(place.x, place.y);
+  QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::screenAt(want);
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return want;
+  return KeptInside(QRect(want, frame), screen->availableGeometry());
+}
+
+QPoint CentredOnScreen(const QScreen* screen, QSize frame) {
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QRect area = screen->availableGeometry();
+  QRect box(QPoint(0, 0), frame);
+  box.moveCenter(area.center());
+  return KeptInside(box, area);
+}
+
+}  // namespace belote

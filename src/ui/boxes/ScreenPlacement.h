@@ -1,0 +1,31 @@
+// Where windows go on the screen: the table in the middle, each box over the
+// part of the table it belongs to, and never off the screen.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "engine/TableGeometry.h"
+
+class QWidget;
+class QScreen;
+
+namespace belote {
+
+// The top-left corner for a window of outer size `frame` that belongs at
+// `place` over the table: the table window's frame corner plus the place,
+// then moved as little as needed to lie inside the available area of the
+// table's screen. Without a table the corner is the screen's origin.
+QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame);
+
+// The top-left corner that puts a window of outer size `frame` in the
+// middle of the available area of `screen` (the primary screen when null),
+// kept inside it.
+QPoint CentredOnScreen(const QScreen* screen, QSize frame);
+
+// The corner of `frame` moved as little as needed to lie inside `area`;
+// when it is larger than the area its top-left corner stays in it.
+QPoint KeptInside(QRect frame, QRect area);
+
+}  // namespace belote

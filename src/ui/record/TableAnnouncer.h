@@ -1,0 +1,57 @@
+// Tells a screen reader the news of the game as it happens. The words are
+// shown to screen readers by small objects of the table that draw nothing
+// and that they say as they appear; the table's look does not change.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+class QAccessibleEvent;
+
+namespace belote {
+
+// One piece of news on the table: one pixel, drawn with nothing, whose
+// accessible name is the news.
+class NewsItem : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit NewsItem(QWidget* table);
+};
+
+class TableAnnouncer : public QObject {
+ public:
+  explicit TableAnnouncer(QWidget* table);
+
+  // Says `text` (UTF-8) once to the screen reader; the same news twice in a
+  // row is said once.
+  void Announce(const std::string& text);
+  // Says the last news again.
+  void RepeatLast();
+  // Says `text` now, without keeping it as the news to repeat (the review
+  // keys' answers).
+  void Answer(const std::string& text);
+
+  // Everything said so far, oldest first (for the curious and for tests).
+  const QStringList& Said() const { return said_; }
+
+  // Also shown each accessibility event an announcement sends, whether or
+  // not a screen reader listens (tests, and tools that log what is said).
+  using EventWatcher = std::function<void(QAccessibleEvent*)>;
+  static void SetEventWatcher(EventWatcher watcher);
+
+ private:
+  void Show(const QString& text);
+
+  QStringList said_;
+  QString lastNews_;
+  std::array<NewsItem*, 8> news_{};
+  size_t nextNews_ = 0;
+};
+
+}  // namespace belote
