@@ -78,6 +78,10 @@ class TForm1 : public QWidget {
   const DealRecord& Record() const { return record_; }
   TableAnnouncer& Announcer() const { return *announcer_; }
   const TForm1Options& Options() const { return options_; }
+  // The table as the engine sees it.
+  TableWindow& Table() { return table_; }
+  // The label or image the engine knows as `c`, to look at (tests).
+  const QLabel* ControlWidget(Control c) const { return controls_[static_cast<int>(c)]; }
 
   // The hand image of slot 1..8, null for any other slot.
   TImage* HandImage(int slot) const;
