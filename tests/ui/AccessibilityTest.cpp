@@ -1,6 +1,7 @@
-// The table for a player using a screen reader or the keyboard: the names
-// of the pictures as a trick is played, and the keys 1 to 8 playing the
-// hand without stealing digits from the points field.
+// The table for a player using a screen reader or the keyboard, through Qt's
+// accessibility interface: the names of the pictures as a trick is played,
+// the keys, the review keys heard on a known deal, and the outline that only
+// a keyboard player sees.
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,32 +18,34 @@
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
 #include "model/Cards.h"
-#include "ui/CardNames.h"
-#include "ui/FocusRing.h"
-#include "ui/MessageBoxes.h"
-#include "ui/TableAccess.h"
-#include "ui/TableAnnouncer.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/record/CardNames.h"
+#include "ui/record/Spoken.h"
+#include "ui/record/TableAnnouncer.h"
+#include "ui/widgets/FocusRing.h"
+#include "ui/widgets/TableWidgets.h"
 
 using namespace belote;
 using namespace belote::test;
 
 namespace {
 
+// A shuffle in which LÉA takes at Coeur holding the belote, her tierce is
+// beaten by BERTOU's, and CASSOL takes the first trick and leads the second.
+constexpr std::int64_t kKnownDeal = 1700000282;
+
+class KnownDealClock : public SecondsClock {
+ public:
+  std::int64_t Now() override { return kKnownDeal; }
+};
+
 // What a screen reader hears for a widget.
-QString Spoken(QWidget* w, QAccessible::Text what = QAccessible::Name) {
-  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+QString Heard(const QWidget* w, QAccessible::Text what = QAccessible::Name) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
   return iface != nullptr ? iface->text(what) : QString();
 }
 
-// The cards of the current trick, by seat, as the play step puts them down.
-struct TrickCards : PlayObserver {
-  void CardPlayed(int seat, int, int code, int, bool) override { codes[seat] = code; }
-  std::array<int, 5> codes{};
-};
-
-// Every notification a screen reader is shown: its name as it appears.
+// Every piece of news a screen reader is shown: its name as it appears.
 QStringList& NewsHeard() {
   static QStringList heard;
   return heard;
@@ -67,9 +70,12 @@ QStringList ChildNames(QWidget* w, QAccessible::Role role) {
 }
 
 // A key pressed on the control that has the focus, as the keyboard does.
-void Press(QWidget* focus, int slot, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+void Press(QWidget* focus, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
   focus->setFocus();
-  QTest::keyClick(focus, Qt::Key(Qt::Key_1 + slot - 1), mods);
+  QTest::keyClick(focus, key, mods);
+}
+Qt::Key Digit(int slot) {
+  return Qt::Key(Qt::Key_1 + slot - 1);
 }
 
 }  // namespace
@@ -78,89 +84,169 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
   StandIn player_;
-  // Sees each box before the stand-in answers it "&Oui".
-  std::function<void(const std::string&)> onBox_;
+  KnownDealClock knownDeal_;
 
-  // A table dealt and waiting for LÉA's first card, animation off.
-  std::unique_ptr<TForm1> DealtTable() {
-    return test::DealtTable(TestOptions(&player_), QStringLiteral("LÉA"));
+  // A table dealt and waiting for LÉA's first card, animation off; with
+  // `known` the shuffle is the known deal.
+  std::unique_ptr<TForm1> DealtTable(bool known = false) {
+    TForm1Options options = TestOptions(&player_);
+    if (known) options.clock = &knownDeal_;
+    return test::DealtTable(options, QStringLiteral("LÉA"));
   }
 
  private slots:
   void init() {
-    onBox_ = nullptr;
     player_.Clear();
-    player_.answer = [this](const std::string& text) {
-      if (onBox_) onBox_(text);
-      return kAnswerYes;
-    };
+    NewsHeard().clear();
+    TableAnnouncer::SetEventWatcher(HearNews);
   }
-
-  void pictureFilesAreNamedInFrench() {
-    const std::pair<const char*, const char*> names[] = {
-        {"Im/1.Bmp", "As de Coeur"},       {"Im/12.Bmp", "Valet de Carreau"},
-        {"Im/22.Bmp", "Neuf de Pique"},    {"Im/32.Bmp", "Sept de Trèfle"},
-        {"Im/34.Bmp", "Atout Pique"},      {"Im/35.Bmp", "Atout Carreau"},
-        {"Im/00.bmp", "Emplacement vide"}, {"Im\\7.Bmp", "Huit de Coeur"}};
-    for (const auto& [file, name] : names) QCOMPARE(PictureFileName(file), QString(name));
-    // A file that is not one of the game's pictures is not called a card.
-    for (const char* file : {"Im/37.Bmp", "Im/07.Bmp", "Im/7.png", "Im/.Bmp", "Im/-1.Bmp"})
-      QVERIFY2(PictureFileName(file).isEmpty(), file);
-  }
+  void cleanup() { TableAnnouncer::SetEventWatcher(nullptr); }
 
   void switchesSayWhetherSoundAndGlidesAreOn() {
     auto form = DealtTable();
+    auto* sound = Find<QPushButton>(*form, "BitBtn2");
+    auto* glides = Find<QPushButton>(*form, "BitBtn3");
     // A screen reader hears the caption a press leaves, as the eye reads it.
-    const auto heard = [](QWidget* w) { return Spoken(w).trimmed(); };
     for (int press = 0; press < 2; ++press) {
       form->BitBtn2Click();
       form->BitBtn3Click();
-      const bool sound = form->State().SoundOn == 1;
-      const bool glides = form->State().AnimationOn == 1;
-      QCOMPARE(heard(form->BitBtn2), QString(sound ? "Oter le Son" : "Mettre le Son"));
-      QCOMPARE(heard(form->BitBtn3), QString(glides ? "Oter l' Animation" : "Mettre Animation"));
+      const bool on = form->State().SoundOn == 1;
+      const bool gliding = form->State().AnimationOn == 1;
+      QCOMPARE(Heard(sound).trimmed(), QString(on ? "Oter le Son" : "Mettre le Son"));
+      QCOMPARE(Heard(glides).trimmed(),
+               QString(gliding ? "Oter l' Animation" : "Mettre Animation"));
     }
   }
 
   void namesFollowTheCardsThroughATrick() {
-    auto form = DealtTable();
-    TrickCards trick;
-    form->GameState().observer = &trick;
-    TableState& s = form->State();
+    auto form = DealtTable(true);
+    const DealRecord& r = form->Record();
     // Each card starts with the key that plays it.
     for (int slot = 1; slot <= 8; ++slot)
-      QCOMPARE(Spoken(form->HandImage(slot)),
-               QString("%1, ").arg(slot) + PictureName(s.PictureOf[s.SlotCard[1][slot]]));
-    QCOMPARE(Spoken(form->Image13), PictureName(SuitSignPicture(s.TrumpSuit)));
+      QCOMPARE(Heard(form->HandImage(slot)),
+               QString("%1, ").arg(slot) + QString::fromStdString(PictureName(r.hand[slot])));
+    QCOMPARE(Heard(form->ControlWidget(Control::Image13)), QString("Atout Coeur"));
     // Nothing the player can reach is left without a name.
     for (QWidget* w : form->findChildren<QWidget*>()) {
       if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
           qobject_cast<TImage*>(w))
-        QVERIFY2(!Spoken(w).isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!Heard(w).isEmpty(), qPrintable(w->objectName()));
     }
-
-    // When the trick is complete the four places show, and name, its cards.
-    std::array<QString, 5> shown, expected;
-    onBox_ = [&](const std::string& text) {
-      if (text != "Validez cette main" || !shown[1].isEmpty()) return;
-      for (int seat = 1; seat <= 4; ++seat) {
-        shown[seat] = Spoken(form->ControlWidget(TablePlace(seat)));
-        expected[seat] = PictureName(s.PictureOf[trick.codes[seat]]);
-      }
+    // When the trick is complete the four places name its cards.
+    QStringList shown;
+    player_.answer = [&](const std::string& text) {
+      if (text == "Validez cette main" && shown.isEmpty())
+        for (int seat = 1; seat <= 4; ++seat)
+          shown << Heard(form->ControlWidget(PlaceControl(seat)));
+      return kAnswerYes;
     };
-    const int slot = FirstSlot(s, true);
-    const QString played = PictureName(s.PictureOf[s.SlotCard[1][slot]]);
-    form->ImageClick(slot);
-    QCOMPARE(Spoken(form->HandImage(slot)), QString("%1, Emplacement vide").arg(slot));
-    // The human's card was not the trick's last: it still lies on his place.
-    if (shown[1].isEmpty()) {
-      QCOMPARE(Spoken(form->Image9), played);
-      form->ImageClick(FirstSlot(s, true));
+    form->ImageClick(2);  // the trump queen
+    QCOMPARE(shown, QStringList({"Dame de Coeur", "Dix de Coeur", "Sept de Coeur", "As de Coeur"}));
+    QCOMPARE(Heard(form->HandImage(2)), QString("2, Emplacement vide"));
+    const QLabel* mine = form->ControlWidget(PlaceControl(1));
+    QCOMPARE(Heard(mine, QAccessible::Description), QString("Carte jouée par LÉA"));
+    QCOMPARE(Heard(form->ControlWidget(PlaceControl(2)), QAccessible::Description),
+             QString("Carte jouée par ARNAL"));
+  }
+
+  void reviewKeysTellTheKnownDeal() {
+    auto form = DealtTable(true);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    const DealRecord& r = form->Record();
+    // The deal's news, as it came: the bid, the eight cards with the
+    // announcements and the belote, then the player's turn.
+    QVERIFY(NewsHeard().contains("LÉA : Je prends, Coeur"));
+    QVERIFY(NewsHeard().contains(
+        "Vos huit cartes sont distribuées. Atout Coeur, pris par LÉA. À vous d'entamer. LÉA : "
+        "Tierce trop faible. BERTOU annonce Tierce à l'As de Trèfle, 20 points. Belote au "
+        "joueur LÉA."));
+    QTRY_COMPARE(NewsHeard().last(), QString("À vous de jouer, 8 cartes jouables"));
+    QWidget* card = form->focusWidget();
+    QVERIFY(qobject_cast<TImage*>(card) != nullptr);
+
+    // Each review key says its part of the record, changing nothing.
+    const TableState before = form->State();
+    const auto answer = [&](Qt::Key key) {
+      Press(card, key);
+      return NewsHeard().last().toStdString();
+    };
+    QCOMPARE(answer(Qt::Key_M), HandWords(r));
+    QCOMPARE(answer(Qt::Key_P), std::string("Pli 1 : pas encore de carte. À vous d'entamer."));
+    QCOMPARE(answer(Qt::Key_D), LastTrickWords(r));
+    QCOMPARE(answer(Qt::Key_S), ScoreWords(r));
+    QCOMPARE(answer(Qt::Key_A), TrumpWords(r));
+    QVERIFY(answer(Qt::Key_J).starts_with("Jouables : 1 Roi de Coeur, 2 Dame de Coeur,"));
+    QCOMPARE(answer(Qt::Key_R), std::string("À vous de jouer, 8 cartes jouables"));
+    QCOMPARE(form->State().CurRow, before.CurRow);
+    QCOMPARE(CardsInHand(form->State()), 8);
+
+    // The trump queen: the belote is called; CASSOL takes and leads Carreau.
+    Press(card, Digit(2));
+    QVERIFY(NewsHeard().contains("Vous jouez Dame de Coeur"));
+    QVERIFY(NewsHeard().contains("LÉA : Belote"));
+    QTRY_COMPARE(NewsHeard().last(), QString("À vous de jouer, 1 carte jouable"));
+    card = form->focusWidget();
+    QCOMPARE(answer(Qt::Key_P),
+             std::string("Pli 2, entamé par CASSOL : CASSOL, As de Carreau. CASSOL tient le pli. "
+                         "À vous de jouer."));
+    QVERIFY(answer(Qt::Key_D).ends_with("CASSOL, As de Coeur. CASSOL l'a remporté."));
+    QCOMPARE(answer(Qt::Key_J), std::string("Jouables : 3 Dix de Carreau."));
+    // A refused card is said with the rule it breaks; on the table nothing
+    // changes. An emptied slot says it is empty.
+    QCOMPARE(answer(Digit(4)), std::string("Refusée : As de Pique. Il faut fournir à Carreau."));
+    QCOMPARE(answer(Digit(2)), std::string("Emplacement 2 vide."));
+    QCOMPARE(CardsInHand(form->State()), 7);
+  }
+
+  void newsReachesTheReaderAsPlainNotifications() {
+    auto form = DealtTable();
+    const QStringList said = form->Announcer().Said();
+    QVERIFY(!said.isEmpty());
+    // Each was shown to a screen reader, as a notification of the table that
+    // draws nothing and keeps its words while the next ones come.
+    for (const QString& news : said) QVERIFY2(NewsHeard().contains(news), qPrintable(news));
+    const QList<NewsItem*> items = form->findChildren<NewsItem*>();
+    QVERIFY(items.size() >= 2);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(form.get());
+    QStringList shown;
+    for (NewsItem* news : items) {
+      QVERIFY(news->width() * news->height() <= 1);
+      QVERIFY(!news->autoFillBackground());
+      QVERIFY(table->indexOfChild(QAccessible::queryAccessibleInterface(news)) >= 0);
+      if (news->isVisible()) shown << Heard(news);
     }
-    for (int seat = 1; seat <= 4; ++seat) QCOMPARE(shown[seat], expected[seat]);
-    QVERIFY(!shown[1].isEmpty());
-    QCOMPARE(Spoken(form->Image9, QAccessible::Description), QString("Carte jouée par LÉA"));
-    QCOMPARE(Spoken(form->Image10, QAccessible::Description), QString("Carte jouée par ARNAL"));
+    for (qsizetype i = 1; i <= std::min<qsizetype>(items.size(), said.size()); ++i)
+      QVERIFY(shown.contains(said[said.size() - i]));
+    // The table tells its keys.
+    QVERIFY(Heard(form.get(), QAccessible::Description).contains("M votre main"));
+  }
+
+  void boxesAreHeardQuestionFirst() {
+    // Real boxes: the question is heard as it should be said, then what the
+    // table shows that the player needs to answer it.
+    TForm1Options options = TestOptions();
+    options.clock = &knownDeal_;
+    options.soundDevice = true;
+    auto form = StartedTable(options);
+    QString name, description;
+    WhenModalShows([&](QWidget* animation) {
+      QTest::keyClick(animation->focusWidget(), Qt::Key_Return);
+      WhenModalShows([&](QWidget* question) {
+        name = Heard(question);
+        description = Heard(question, QAccessible::Description);
+        QTest::keyClick(question->focusWidget(), Qt::Key_Return);
+      });
+    });
+    Find<QLineEdit>(*form, "Edit10")->setText(QStringLiteral("M° VERLAC"));
+    form->BoutonAClick();
+    // The name cut to its first eight letters, as the box shows it.
+    QCOMPARE(name, QString("Maître VERLA Tu la prends cette carte?"));
+    QCOMPARE(
+        description,
+        QString("Carte retournée : Roi de Coeur. Vos cartes : 1 Dame de Coeur, 2 As de Pique, 3 "
+                "Neuf de Pique, 4 Huit de Pique, 5 Neuf de Trèfle."));
+    QCOMPARE(form->Record().taker, 1);
   }
 
   void keysPlayTheHandLikeClicks() {
@@ -168,91 +254,79 @@ class AccessibilityTest : public QObject {
     TableState& s = form->State();
     // Keys reach the table through whatever button has the focus; Ctrl and
     // Alt with a digit are not a card.
-    QWidget* focus = form->BitBtn1;
-    Press(focus, 1, Qt::ControlModifier);
-    Press(focus, 1, Qt::AltModifier);
+    QWidget* focus = Find<QPushButton>(*form, "BitBtn1");
+    Press(focus, Digit(1), Qt::ControlModifier);
+    Press(focus, Digit(1), Qt::AltModifier);
     QCOMPARE(CardsInHand(s), 8);
-
     // Play by keys, the number pad's too, until a card is refused.
     for (int guard = 0; guard < 200 && FirstSlot(s, false) == 0; ++guard) {
       const int slot = FirstSlot(s, true);
       const int before = CardsInHand(s);
-      Press(focus, slot, guard % 2 ? Qt::KeypadModifier : Qt::NoModifier);
+      Press(focus, Digit(slot), guard % 2 ? Qt::KeypadModifier : Qt::NoModifier);
       QVERIFY(CardsInHand(s) == before - 1 || CardsInHand(s) == 8);
     }
     const int refused = FirstSlot(s, false);
     QVERIFY(refused != 0);
     const TableState before = s;
-    Press(focus, refused);
+    Press(focus, Digit(refused));
     QCOMPARE(s.CurRow, before.CurRow);
     QCOMPARE(s.SlotCard[1][refused], before.SlotCard[1][refused]);
     QCOMPARE(s.TrickPos, before.TrickPos);
+    // Return on a button of the control panel presses it.
+    auto* sound = Find<QPushButton>(*form, "BitBtn2");
+    const QString caption = sound->text();
+    Press(sound, Qt::Key_Return);
+    QVERIFY(sound->text() != caption);
   }
 
   void chooserTilesAreNamedAndTakeTheKeys() {
     auto form = DealtTable();
     TableState& s = form->State();
-    s.TurnedSuitText = std::to_string(2);
-    struct Case {
-      int key;
-      Qt::KeyboardModifiers mods;
-      int suit;  // the suit recorded
-      bool stays;
+    s.TurnedSuitText = std::to_string(kCarreau);
+    const auto chooser = [&] {
+      auto c =
+          std::make_unique<TForm3>([&](int x) { return SuitChooserPress(s, form->Table(), x); });
+      c->show();
+      return c;
     };
-    // Carreau is the turned-up suit: its tile records it and leaves the
-    // chooser open; every other tile closes it.
-    const Case cases[] = {{Qt::Key_1, {}, 1, false},
-                          {Qt::Key_2, {}, 2, true},
-                          {Qt::Key_3, Qt::KeypadModifier, 3, false},
-                          {Qt::Key_4, Qt::ShiftModifier, 4, false},
-                          {Qt::Key_Ampersand, {}, 1, false},
-                          {Qt::Key_Eacute, {}, 2, true},
-                          {Qt::Key_QuoteDbl, {}, 3, false},
-                          {Qt::Key_Apostrophe, {}, 4, false},
-                          {Qt::Key_Escape, {}, 0, false},
-                          {Qt::Key_5, {}, -1, true},
-                          {Qt::Key_1, Qt::ControlModifier, -1, true}};
-    for (const Case& c : cases) {
-      s.TrumpSuit = -1;
-      TForm3 chooser([&](int x) { return SuitChooserPress(s, form->Table(), x); });
-      chooser.show();
-      QTest::keyClick(chooser.focusWidget(), Qt::Key(c.key), c.mods);
-      const QString what = QString("key %1").arg(c.key, 0, 16);
-      QVERIFY2(s.TrumpSuit == c.suit, qPrintable(what));
-      QVERIFY2(chooser.isVisible() == c.stays, qPrintable(what));
-    }
+    // A digit presses its tile; the turned-up suit leaves the chooser open;
+    // the number pad's Enter, the screen reader's, presses nothing.
+    s.TrumpSuit = -1;
+    auto keyed = chooser();
+    QTest::keyClick(keyed->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(s.TrumpSuit, -1);
+    QTest::keyClick(keyed->focusWidget(), Qt::Key_2);
+    QCOMPARE(s.TrumpSuit, kCarreau);
+    QVERIFY(keyed->isVisible());
+    QTest::keyClick(keyed->focusWidget(), Qt::Key_Escape);
+    QCOMPARE(s.TrumpSuit, 0);
+    QVERIFY(!keyed->isVisible());
 
     // The arrows walk the tiles, wrapping round; Return and Space press the
-    // tile with the keyboard, which shows it.
-    TForm3 chooser([&](int x) { return SuitChooserPress(s, form->Table(), x); });
-    chooser.show();
-    QCOMPARE(chooser.focusWidget(), chooser.Tile(1));
-    QTest::keyClick(chooser.focusWidget(), Qt::Key_Right);
-    QCOMPARE(chooser.focusWidget(), chooser.Tile(2));
-    QTest::keyClick(chooser.focusWidget(), Qt::Key_Return);
-    QCOMPARE(s.TrumpSuit, 2);
-    QVERIFY(chooser.isVisible());
-    QTest::keyClick(chooser.focusWidget(), Qt::Key_Left);
-    QTest::keyClick(chooser.focusWidget(), Qt::Key_Left);
-    QCOMPARE(chooser.focusWidget(), chooser.Tile(0));
-    QTest::keyClick(chooser.focusWidget(), Qt::Key_Space);
+    // tile with the keyboard.
+    auto walked = chooser();
+    QCOMPARE(walked->focusWidget(), walked->Tile(1));
+    QTest::keyClick(walked->focusWidget(), Qt::Key_Right);
+    QCOMPARE(walked->focusWidget(), walked->Tile(2));
+    QTest::keyClick(walked->focusWidget(), Qt::Key_Return);
+    QCOMPARE(s.TrumpSuit, kCarreau);
+    QTest::keyClick(walked->focusWidget(), Qt::Key_Left);
+    QTest::keyClick(walked->focusWidget(), Qt::Key_Left);
+    QCOMPARE(walked->focusWidget(), walked->Tile(0));
+    QTest::keyClick(walked->focusWidget(), Qt::Key_Space);
     QCOMPARE(s.TrumpSuit, 0);
-    QVERIFY(!chooser.isVisible());
+    QVERIFY(!walked->isVisible());
 
     // What a screen reader finds: the banner's words and five named,
-    // focusable tiles, left to right.
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&chooser);
-    QCOMPARE(iface->text(QAccessible::Name),
-             QString("Cliquez sur la couleur où vous désirez aller"));
-    QCOMPARE(ChildNames(&chooser, QAccessible::Button),
+    // focusable tiles, left to right, each inside its band.
+    QCOMPARE(Heard(walked.get()), QString("Cliquez sur la couleur où vous désirez aller"));
+    QCOMPARE(ChildNames(walked.get(), QAccessible::Button),
              QStringList({"Coeur", "Carreau", "Pique", "Trèfle", "Non, pas cette fois"}));
     for (int suit = 0; suit <= 4; ++suit) {
-      QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(chooser.Tile(suit));
-      QVERIFY(tile->state().focusable);
-      // The tile lies inside its band: a press there is a press on it.
+      QVERIFY(QAccessible::queryAccessibleInterface(walked->Tile(suit))->state().focusable);
       const ChooserBand& band = ChooserBandOf(suit);
-      QVERIFY(chooser.Tile(suit)->geometry().left() >= band.first);
-      QVERIFY(chooser.Tile(suit)->geometry().right() <= band.last);
+      QVERIFY(walked->Tile(suit)->geometry().left() >= band.first);
+      QVERIFY(walked->Tile(suit)->geometry().right() <= band.last);
     }
   }
 
@@ -265,9 +339,11 @@ class AccessibilityTest : public QObject {
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     form.FormActivate();
-    QVERIFY(form.Panel1->isVisible());
-    QCOMPARE(QAccessible::queryAccessibleInterface(form.Panel1)->role(), QAccessible::Grouping);
-    QCOMPARE(QApplication::focusWidget(), form.Edit10);
+    auto* panel = Find<QWidget>(form, "Panel1");
+    auto* name = Find<QLineEdit>(form, "Edit10");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel)->role(), QAccessible::Grouping);
+    QCOMPARE(QApplication::focusWidget(), name);
 
     // Tab goes round the panel's own controls only: nothing it covers.
     QList<QWidget*> visited;
@@ -275,29 +351,29 @@ class AccessibilityTest : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       visited << QApplication::focusWidget();
     }
-    for (QWidget* covered : std::initializer_list<QWidget*>{
-             form.BitBtn1, form.Button2, form.Button1, form.BitBtn2, form.BitBtn3, form.Edit1})
-      QVERIFY2(!visited.contains(covered), qPrintable(covered->objectName()));
-    QVERIFY(visited.contains(static_cast<QWidget*>(form.CheckBox1)));
-    QVERIFY(visited.contains(static_cast<QWidget*>(form.BoutonA)));
+    for (const char* covered : {"BitBtn1", "Button2", "Button1", "BitBtn2", "BitBtn3", "Edit1"})
+      QVERIFY2(!visited.contains(Find<QWidget>(form, covered)), covered);
+    QVERIFY(visited.contains(Find<QWidget>(form, "CheckBox1")));
+    QVERIFY(visited.contains(Find<QWidget>(form, "BoutonA")));
 
     // The two points fields and the two ways out are told apart.
-    QVERIFY(Spoken(form.Edit1) != Spoken(form.Edit11));
-    QVERIFY(Spoken(form.Button1) != Spoken(form.BoutonQ));
-    // The human's place follows the name being typed.
-    form.Edit10->setFocus();
-    form.Edit10->selectAll();
-    QTest::keyClicks(form.Edit10, "zoe");
-    QCOMPARE(Spoken(form.Image9, QAccessible::Description), QString("Carte jouée par ZOE"));
+    QVERIFY(Heard(Find<QWidget>(form, "Edit1")) != Heard(Find<QWidget>(form, "Edit11")));
+    QVERIFY(Heard(Find<QWidget>(form, "Button1")) != Heard(Find<QWidget>(form, "BoutonQ")));
+    // The first letters typed replace the name offered; the human's place
+    // follows the name being typed.
+    name->setFocus();
+    QTest::keyClicks(name, "zoe");
+    QCOMPARE(name->text(), QString("ZOE"));
+    QCOMPARE(Heard(form.ControlWidget(PlaceControl(1)), QAccessible::Description),
+             QString("Carte jouée par ZOE"));
 
     // Return in the name field accepts the panel and deals; the covered
     // controls come back into the Tab order and the keyboard goes to the hand.
-    QTest::keyClick(form.Edit10, Qt::Key_Return);
-    QVERIFY(!form.Panel1->isVisible());
+    QTest::keyClick(name, Qt::Key_Return);
+    QVERIFY(!panel->isVisible());
     QCOMPARE(CardsInHand(form.State()), 8);
-    QVERIFY(form.BitBtn1->focusPolicy() & Qt::TabFocus);
-    QTRY_VERIFY(form.HandImage(1)->hasFocus() || FirstSlot(form.State(), true) == 0 ||
-                qobject_cast<TImage*>(QApplication::focusWidget()) != nullptr);
+    QVERIFY(Find<QWidget>(form, "BitBtn1")->focusPolicy() & Qt::TabFocus);
+    QTRY_VERIFY(qobject_cast<TImage*>(QApplication::focusWidget()) != nullptr);
   }
 
   void handIsReadInOrderAndWalkedWithArrows() {
@@ -316,144 +392,23 @@ class AccessibilityTest : public QObject {
 
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    form->HandImage(8)->setFocus();
-    QTest::keyClick(form->HandImage(8), Qt::Key_Right);
+    Press(form->HandImage(8), Qt::Key_Right);
     QCOMPARE(QApplication::focusWidget(), form->HandImage(1));
     QTest::keyClick(form->HandImage(1), Qt::Key_Left);
     QCOMPARE(QApplication::focusWidget(), form->HandImage(8));
 
     // Return plays the card with the keyboard, when the rules allow it.
     const int slot = FirstSlot(s, true);
-    form->HandImage(slot)->setFocus();
-    QTest::keyClick(form->HandImage(slot), Qt::Key_Return);
+    Press(form->HandImage(slot), Qt::Key_Return);
     QCOMPARE(s.SlotCard[1][slot], 0);
     // The arrows skip the emptied slot.
-    form->HandImage(slot == 1 ? 8 : slot - 1)->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    Press(form->HandImage(slot == 1 ? 8 : slot - 1), Qt::Key_Right);
     QVERIFY(QApplication::focusWidget() != form->HandImage(slot));
-
-    // The unshifted top row of a French keyboard plays too.
-    if (const int next = FirstSlot(s, true)) {
-      const int keys[8] = {Qt::Key_Ampersand, Qt::Key_Eacute, Qt::Key_QuoteDbl, Qt::Key_Apostrophe,
-                           Qt::Key_ParenLeft, Qt::Key_Minus,  Qt::Key_Egrave,   Qt::Key_Underscore};
-      const int before = CardsInHand(s);
-      form->BitBtn1->setFocus();
-      QTest::keyClick(form->BitBtn1, Qt::Key(keys[next - 1]));
-      QVERIFY(CardsInHand(s) == before - 1 || CardsInHand(s) == 8);
-    }
   }
 
-  void boxesCarryWhatTheTableShows() {
-    // A real box: its description reaches the dialog and the focused button.
-    bool checked = false;
-    QTimer::singleShot(50, [&] {
-      QWidget* box = QApplication::activeModalWidget();
-      QVERIFY(box != nullptr);
-      QCOMPARE(Spoken(box, QAccessible::Description), QString("Pli 1 : ..."));
-      checked = true;
-      QTest::keyClick(box->focusWidget(), Qt::Key_Return);
-    });
-    QCOMPARE(ShowTableMessage(nullptr, "Validez cette main", Buttons::Oui, ScreenPos{345, 450},
-                              QStringLiteral("Pli 1 : ...")),
-             kAnswerYes);
-    QVERIFY(checked);
-
-    // The game's own boxes, described from the table as they come up.
-    std::unique_ptr<TForm1> form;
-    QString question, trick;
-    onBox_ = [&](const std::string& text) {
-      if (!form) return;
-      if (text.find("Tu la prends") != std::string::npos && question.isEmpty())
-        question = DescribeBox(*form, Box::TakeQuestion);
-      if (text == "Validez cette main" && trick.isEmpty()) {
-        trick = DescribeBox(*form, Box::ConfirmTrick);
-        const TableState& s = form->State();
-        QStringList cards;
-        for (int seat = 1; seat <= 4; ++seat)
-          cards << SeatName(*form, seat) + ", " + CardNameOf(*form, TablePlace(seat));
-        QCOMPARE(trick, QString("Pli 1 : %1. %2 remporte le pli.")
-                            .arg(cards.join(" ; "), SeatName(*form, s.TrickHolder)));
-        QVERIFY(trick.contains("LÉA, "));
-        QVERIFY(!trick.contains("Emplacement vide"));
-      }
-    };
-    form = std::make_unique<TForm1>(TestOptions(&player_));
-    form->show();
-    form->FormActivate();
-    form->Edit10->setText(QStringLiteral("LÉA"));
-    form->BoutonAClick();
-    const TableState& s = form->State();
-    for (int guard = 0; guard < 20 && trick.isEmpty(); ++guard)
-      form->ImageClick(FirstSlot(s, true));
-    QVERIFY(!trick.isEmpty());
-    // The human opens the first deal: the question came, with the turned-up
-    // card and five cards.
-    QVERIFY2(question.startsWith("Carte retournée : "), qPrintable(question));
-    QCOMPARE(question.count(", ") + 1, 5);
-    QCOMPARE(DescribeBox(*form, Box::Redeal), QString());
-  }
-
-  void tableAnnouncesBidsCardsTricksAndRefusals() {
-    TableAnnouncer::SetEventWatcher(HearNews);
-    NewsHeard().clear();
-    auto form = DealtTable();
-    TableAnnouncer* announcer = TableAnnouncer::Of(*form);
-    QVERIFY(announcer != nullptr);
-    TableState& s = form->State();
-
-    // The bids of the deal were said, each with its seat.
-    QVERIFY(announcer->Said()
-                .filter(QRegularExpression("^(LÉA|ARNAL|BERTOU|CASSOL) : "
-                                           "(Je prends|Je passe|Deux)$"))
-                .size() >= 1);
-    // The player's turn is said once the play step has let go.
-    QTRY_VERIFY(!announcer->Said().filter(QRegularExpression("^À vous de jouer")).isEmpty());
-
-    // A refused card is said, and nothing else happens.
-    for (int guard = 0; guard < 200 && FirstSlot(s, false) == 0; ++guard) {
-      form->ImageClick(FirstSlot(s, true));
-    }
-    const int refused = FirstSlot(s, false);
-    QVERIFY(refused != 0);
-    {
-      const int count = static_cast<int>(announcer->Said().size());
-      form->activateWindow();
-      form->BitBtn1->setFocus();
-      QTest::keyClick(form->BitBtn1, Qt::Key(Qt::Key_1 + refused - 1));
-      QCOMPARE(announcer->Said().size(), count + 1);
-      QCOMPARE(announcer->Said().last(),
-               "Carte refusée : " + PictureName(s.PictureOf[s.SlotCard[1][refused]]));
-      QVERIFY(s.SlotCard[1][refused] != 0);
-    }
-    // The computer seats' cards were said as they came down.
-    QVERIFY(
-        !announcer->Said().filter(QRegularExpression("^(ARNAL|BERTOU|CASSOL) joue ")).isEmpty());
-    // And a screen reader was shown each of them, as a notification of the
-    // table that draws nothing.
-    for (const QString& said : announcer->Said())
-      QVERIFY2(NewsHeard().contains(said), qPrintable(said));
-    const QList<QWidget*> notifications = form->findChildren<QWidget*>(kNewsObjectName);
-    QVERIFY(!notifications.isEmpty());
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(form.get());
-    for (QWidget* news : notifications) {
-      QVERIFY(news->width() * news->height() <= 1);
-      QVERIFY(!news->autoFillBackground());
-      QVERIFY(table->indexOfChild(QAccessible::queryAccessibleInterface(news)) >= 0);
-    }
-    // Each piece of news keeps its words while the next ones come, for a
-    // reader that is behind.
-    QStringList shown;
-    for (QWidget* news : notifications)
-      if (news->isVisible()) shown << Spoken(news);
-    for (qsizetype i = 1; i <= std::min<qsizetype>(notifications.size(), announcer->Said().size());
-         ++i)
-      QVERIFY(shown.contains(announcer->Said()[announcer->Said().size() - i]));
-    TableAnnouncer::SetEventWatcher(nullptr);
-  }
-
-  void focusOutlineStandsOut() {
+  void outlineOnlyForTheKeyboard() {
     // One of the outline's two bands stands out from any cloth.
-    for (const QColor& cloth : {TForm1::Teal(), QColor(Qt::black), QColor(Qt::white),
+    for (const QColor& cloth : {QColor(0, 128, 128), QColor(Qt::black), QColor(Qt::white),
                                 QColor(128, 128, 128), QColor(255, 255, 0), QColor(0, 0, 255)})
       QVERIFY(std::max(ContrastRatio(kFocusOuter, cloth), ContrastRatio(kFocusInner, cloth)) >=
               3.0);
@@ -462,38 +417,51 @@ class AccessibilityTest : public QObject {
     auto form = DealtTable();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    auto* ring = static_cast<FocusRing*>(form->findChild<QWidget*>("FocusRing"));
+    auto* ring = form->findChild<FocusRing*>();
     QVERIFY(ring != nullptr);
-    form->BitBtn2->setFocus(Qt::TabFocusReason);
+    // A player who only uses the mouse sees no outline, not even around the
+    // card the table gives the keyboard to at his turn.
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(20, 20));
+    const int slot = FirstSlot(form->State(), true);
+    Click(form->HandImage(slot));
+    QTRY_VERIFY(qobject_cast<TImage*>(QApplication::focusWidget()) != nullptr);
+    QVERIFY(!ring->isVisible());
+    // Once a key is used, the outline shows where the keyboard is.
+    auto* button = Find<QPushButton>(*form, "BitBtn2");
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Shift);
     QVERIFY(ring->isVisible());
-    QCOMPARE(ring->Around(), form->BitBtn2);
-    QVERIFY(ring->geometry().contains(form->BitBtn2->geometry()));
-    // The outline is drawn where the ring lies.
+    QCOMPARE(ring->Around(), button);
+    QVERIFY(ring->geometry().contains(button->geometry()));
     const QImage shot = form->grab().toImage();
     const QPoint corner = ring->geometry().topLeft();
     QCOMPARE(QColor(shot.pixel(corner)), kFocusOuter);
     QCOMPARE(QColor(shot.pixel(corner + QPoint(kFocusBand, kFocusBand))), kFocusInner);
+    // A mouse press hides it again.
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(!ring->isVisible());
   }
 
   void digitsTypedInAFieldStayThere() {
     auto form = DealtTable();
     const TableState& s = form->State();
-    Press(form->Edit1, 1);
-    QCOMPARE(form->Edit1->text(), QString("25001"));
+    auto* points = Find<QLineEdit>(*form, "Edit1");
+    Press(points, Digit(1));
+    QCOMPARE(points->text(), QString("25001"));
     QCOMPARE(CardsInHand(s), 8);
     // Even a field that refuses typing keeps its digits from the cards.
-    form->Edit1->setReadOnly(true);
-    Press(form->Edit1, 2);
+    points->setReadOnly(true);
+    Press(points, Digit(2));
     QCOMPARE(CardsInHand(s), 8);
 
     // A click on the cloth gives the keys back to the cards.
-    form->Edit1->setReadOnly(false);
-    form->Edit1->setFocus();
+    points->setReadOnly(false);
+    points->setFocus();
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(20, 20));
-    QVERIFY(form->focusWidget() != form->Edit1);
-    QTest::keyClick(form.get(), Qt::Key(Qt::Key_1 + FirstSlot(s, true) - 1));
+    QVERIFY(form->focusWidget() != points);
+    QTest::keyClick(form.get(), Digit(FirstSlot(s, true)));
     QCOMPARE(CardsInHand(s), 7);
-    QCOMPARE(form->Edit1->text(), QString("25001"));
+    QCOMPARE(points->text(), QString("25001"));
   }
 };
 

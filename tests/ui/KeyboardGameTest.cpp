@@ -1,7 +1,9 @@
 // A whole deal played with the keyboard alone, through the real windows and
 // boxes: the about box, the options panel, the bid question answered "Non",
 // the suit chooser of the second round, eight tricks and their
-// confirmations, and leaving through "Quitter". No mouse event is sent.
+// confirmations, and leaving through "Quitter". No mouse event is sent, and
+// the player asks with J which cards he may play before each one, as a
+// player who does not see the table would, so that no card is refused.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,11 +14,12 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "engine/CardRules.h"
-#include "ui/Apropos.h"
-#include "ui/TableAnnouncer.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
+#include "model/Cards.h"
+#include "ui/boxes/Apropos.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/record/TableAnnouncer.h"
+#include "ui/table/Unit1.h"
+#include "ui/widgets/TableWidgets.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -77,6 +80,15 @@ void KeyLater(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoM
   });
 }
 
+// The slots the answer to J lists: "Jouables : 3 Dix de Carreau, 5 ...".
+QList<int> PlayableSlotsHeard(const QString& answer) {
+  QList<int> heard;
+  if (!answer.startsWith(QStringLiteral("Jouables : "))) return heard;
+  for (const QString& card : answer.mid(11).split(QStringLiteral(", ")))
+    heard << card.section(QLatin1Char(' '), 0, 0).toInt();
+  return heard;
+}
+
 }  // namespace
 
 class KeyboardGameTest : public QObject {
@@ -89,7 +101,7 @@ class KeyboardGameTest : public QObject {
     DealWatch watch;
     TForm1* form = nullptr;
     bool aboutClosed = false, optionsTyped = false, questionAnswered = false;
-    bool chooserStayedOpen = false, leaving = false, refusalHeard = false;
+    bool chooserStayedOpen = false, leaving = false;
     int turnsPlayed = 0;
 
     QTimer driver;
@@ -107,7 +119,7 @@ class KeyboardGameTest : public QObject {
         if (chooser->property("asked").toBool()) return;
         chooser->setProperty("asked", true);
         // The turned-up suit first: recorded, but the chooser stays open.
-        const int turned = std::stoi(form->State().TurnedSuitText);
+        const int turned = SuitOfPicture(form->Record().turnedCard);
         QTest::keyClick(chooser->focusWidget(), Qt::Key(Qt::Key_0 + turned));
         chooserStayedOpen = chooser->isVisible();
         // Then the next suit along, with the arrows and Return.
@@ -131,42 +143,37 @@ class KeyboardGameTest : public QObject {
         }
         return;
       }
-      if (form == nullptr || form->GameState().inPlayStep || form->Table().Closing()) return;
-      if (form->Panel1->isVisible()) {
-        if (optionsTyped || form->focusWidget() != form->Edit10) return;
+      if (form == nullptr || form->Busy() || form->Closing()) return;
+      auto* name = Find<QLineEdit>(*form, "Edit10");
+      if (Find<QWidget>(*form, "Panel1")->isVisible()) {
+        if (optionsTyped || form->focusWidget() != name) return;
         optionsTyped = true;
-        QTest::keyClicks(form->Edit10, "zoe");
+        QTest::keyClicks(name, "zoe");
         KeyLater(form, Qt::Key_Return);
         return;
       }
-      const TableState& s = form->State();
       if (watch.wholeDealDone) {
         // Leave through "Quitter", answered "Oui".
         if (leaving) return;
         leaving = true;
         QTimer::singleShot(0, [&] {
-          form->Button1->setFocus(Qt::TabFocusReason);
-          QTest::keyClick(form->Button1, Qt::Key_Space);
+          auto* quitter = Find<QPushButton>(*form, "Button1");
+          quitter->setFocus(Qt::TabFocusReason);
+          QTest::keyClick(quitter, Qt::Key_Space);
           // Tried again if the table is still there.
           leaving = false;
         });
         return;
       }
-      if (s.CurSeatIdx != 0 || s.TrickNo < 1 || s.TrickNo > 8) return;
+      if (form->Record().SeatToPlay() != 1) return;
       auto* card = qobject_cast<TImage*>(form->focusWidget());
       if (card == nullptr) return;
-      // Once, a card the rules refuse, with its digit: it is only said.
-      for (int slot = 1; slot <= 8 && !refusalHeard; ++slot) {
-        if (s.SlotCard[1][slot] == 0 || IsLegalHumanCard(s, slot)) continue;
-        QTest::keyClick(card, Qt::Key(Qt::Key_1 + slot - 1));
-        refusalHeard = TableAnnouncer::Of(*form)->Said().last().startsWith("Carte refusée");
-        QVERIFY(s.SlotCard[1][slot] != 0);
-      }
-      // Walk right to the first card the rules allow, then Return.
-      int target = 0;
-      for (int slot = 1; slot <= 8 && target == 0; ++slot)
-        if (s.SlotCard[1][slot] > 0 && IsLegalHumanCard(s, slot)) target = slot;
-      if (target == 0) return;
+      // Which cards may be played, as the screen reader says it.
+      QTest::keyClick(card, Qt::Key_J);
+      const QList<int> playable = PlayableSlotsHeard(form->Announcer().Said().last());
+      QVERIFY2(!playable.isEmpty(), qPrintable(form->Announcer().Said().last()));
+      // Walk right to the first of them, then Return.
+      const int target = playable.first();
       for (int step = 0; step < 8 && form->focusWidget() != form->HandImage(target); ++step)
         QTest::keyClick(form->focusWidget(), Qt::Key_Right);
       QCOMPARE(form->focusWidget(), form->HandImage(target));
@@ -184,7 +191,7 @@ class KeyboardGameTest : public QObject {
     options.chooserAnswerer = nullptr;
     TForm1 table(options);
     form = &table;
-    table.GameState().observer = &watch;
+    table.GameState().observers.push_back(&watch);
     QVERIFY(aboutClosed);
     table.show();
     // The start sequence runs when the table first becomes active.
@@ -192,21 +199,19 @@ class KeyboardGameTest : public QObject {
 
     // Where the game stood, should it stop waiting for a key nobody sends.
     const auto where = [&] {
-      const TableState& s = table.State();
       QWidget* modal = QApplication::activeModalWidget();
       QWidget* focus = table.focusWidget();
-      return QString("modal %1, panel %2, play step %3, seat %4, trick %5, focus %6, deals %7")
+      return QString("modal %1, panel %2, play step %3, seat %4, focus %5, deals %6")
           .arg(modal ? modal->metaObject()->className() : "none")
-          .arg(table.Panel1->isVisible())
+          .arg(Find<QWidget>(table, "Panel1")->isVisible())
           .arg(table.GameState().inPlayStep)
-          .arg(s.CurSeatIdx + 1)
-          .arg(s.TrickNo)
+          .arg(table.Record().SeatToPlay())
           .arg(focus ? focus->objectName() : "none")
           .arg(watch.deals)
           .toUtf8();
     };
-    QTRY_VERIFY2_WITH_TIMEOUT(table.Table().Closing() && !table.GameState().inPlayStep,
-                              where().constData(), 20000);
+    QTRY_VERIFY2_WITH_TIMEOUT(table.Closing() && !table.GameState().inPlayStep, where().constData(),
+                              20000);
     driver.stop();
     qApp->removeEventFilter(&mouse);
 
@@ -217,6 +222,8 @@ class KeyboardGameTest : public QObject {
     QVERIFY(watch.wholeDealDone);
     QVERIFY(turnsPlayed >= 8);
     QCOMPARE(mouse.count, 0);
+    // The player never pressed a card the rules refuse.
+    QVERIFY(table.Announcer().Said().filter(QStringLiteral("Refusée")).isEmpty());
   }
 };
 

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+
 #include "ui/boxes/ScreenPlacement.h"
 #include "ui/commands/Commands.h"
 
@@ -112,8 +113,8 @@ class TableMessageBox : public QDialog {
   // the screen), or the frame centred on the screen.
   void Place() {
     const QSize frame = frameGeometry().size();
-    const QPoint want = place_ ? PlaceOverTable(parentWidget(), *place_, frame)
-                               : CentredOnScreen(screen(), frame);
+    const QPoint want =
+        place_ ? PlaceOverTable(parentWidget(), *place_, frame) : CentredOnScreen(screen(), frame);
     if (frameGeometry().topLeft() != want) move(want);
   }
 

@@ -49,7 +49,10 @@ QWidget* OwningWidget(QObject* object) {
 }  // namespace
 
 TForm2::TForm2(QWidget* table, int milliseconds, KeyFilter keysTaken)
-    : QObject(nullptr), table_(table), milliseconds_(milliseconds), keysTaken_(std::move(keysTaken)) {
+    : QObject(nullptr),
+      table_(table),
+      milliseconds_(milliseconds),
+      keysTaken_(std::move(keysTaken)) {
   setObjectName("Form2");
 }
 

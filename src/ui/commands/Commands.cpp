@@ -66,7 +66,8 @@ std::vector<Binding> MakeBindings() {
   // The chooser's tiles, left to right: Coeur, Carreau, Pique, Trefle.
   for (int suit = 1; suit <= 4; ++suit) {
     b.push_back({KeyPlace::Chooser, Qt::Key_1 + suit - 1, Pad::Either, Command::ChooseTile, suit});
-    b.push_back({KeyPlace::Chooser, kFrenchTopRow[suit - 1], Pad::Never, Command::ChooseTile, suit});
+    b.push_back(
+        {KeyPlace::Chooser, kFrenchTopRow[suit - 1], Pad::Never, Command::ChooseTile, suit});
   }
   b.push_back({KeyPlace::Chooser, Qt::Key_Escape, Pad::Never, Command::ChooseTile, 0});
   for (int key : {Qt::Key_Left, Qt::Key_Up})
@@ -105,8 +106,7 @@ int FrenchTopRowPlace(int qtKey) {
   return at == std::end(kFrenchTopRow) ? 0 : static_cast<int>(at - std::begin(kFrenchTopRow)) + 1;
 }
 
-Order KeyReader::Press(KeyPlace place, int key, Qt::KeyboardModifiers modifiers,
-                       bool autoRepeat) {
+Order KeyReader::Press(KeyPlace place, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
   if (IsReaderModifier(key)) {
     readerKeyHeld_ = true;
     return {};

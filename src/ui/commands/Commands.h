@@ -46,6 +46,7 @@ enum class KeyPlace {
   Table,         // the table itself, a card not in hand, nothing of its own
   Card,          // one of the hand's cards
   Button,        // a button of the table's control panel
+  Field,         // a text field of the table: its keys are its own
   OptionsPanel,  // the options panel shown at start (not its name or points field)
   Chooser,       // the suit chooser of the second round
 };

@@ -26,7 +26,6 @@ std::string DealRecord::SeatName(int seat) const {
   return humanName.empty() ? std::string(kDefaultHumanName) : humanName;
 }
 
-
 void DealRecord::DealStarting() {
   // A new game has cleared the scores and the pot by now.
   humanName = s_->HumanName;

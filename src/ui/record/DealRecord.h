@@ -28,7 +28,7 @@ struct RecordedCard {
 };
 
 struct RecordedTrick {
-  int number = 0;  // 1..8
+  int number = 0;                   // 1..8
   std::vector<RecordedCard> cards;  // in the order played, the leader's first
   int holder = 0;                   // who holds it now, then who took it
   bool taken = false;               // closed and credited
@@ -37,8 +37,8 @@ struct RecordedTrick {
 
 // What a seat declared before the first trick.
 struct RecordedAnnouncement {
-  std::string text;  // "Tierce: au Roi de Coeur", empty when none
-  int points = 0;    // what it is worth
+  std::string text;   // "Tierce: au Roi de Coeur", empty when none
+  int points = 0;     // what it is worth
   bool best = false;  // the best of the table, the only one that counts
 };
 
@@ -47,8 +47,8 @@ struct DealResult {
   bool settled = false;  // false until a deal of this game has been scored
   int taker = 0;
   Contract contract = Contract::Made;
-  int beneficiary = 0;              // took a failed taker's points
-  std::array<bool, 5> capot{};      // seats that won no trick
+  int beneficiary = 0;                   // took a failed taker's points
+  std::array<bool, 5> capot{};           // seats that won no trick
   std::array<std::int64_t, 5> gained{};  // what the deal added to each score
   std::int64_t potBefore = 0;
 };
@@ -69,8 +69,8 @@ class DealRecord : public PlayObserver {
   DealResult last;
 
   // --- The deal under way ---
-  int dealNumber = 0;   // deals of this game dealt so far, redeals included
-  int turnedCard = 0;   // picture number of the card turned up, 0 once gone
+  int dealNumber = 0;  // deals of this game dealt so far, redeals included
+  int turnedCard = 0;  // picture number of the card turned up, 0 once gone
   std::vector<RecordedBid> bids;
   int biddingRound = 0;  // 1 or 2 while bidding, 0 once over
   int taker = 0;
@@ -78,7 +78,7 @@ class DealRecord : public PlayObserver {
   std::array<int, 9> hand{};  // the human's pictures by slot, 0 when empty
   bool handComplete = false;  // the eight cards are dealt and sorted
   std::array<RecordedAnnouncement, 5> announcements;
-  int beloteSeat = 0;  // who holds the trump king and queen
+  int beloteSeat = 0;   // who holds the trump king and queen
   int beloteCalls = 0;  // 1 once belote is called, 2 after rebelote
   std::vector<RecordedTrick> tricks;
   std::array<std::int64_t, 5> dealTotals{};  // trick points won so far

@@ -82,7 +82,7 @@ std::string Leader(const DealRecord& r) {
 std::string AnnouncementWords(std::string text) {
   ReplaceAll(text, " + ", " et ");
   ReplaceAll(text, ":", "");
-  return text;
+  return Spoken(text);
 }
 
 std::string HandCard(const DealRecord& r, int slot) {
@@ -113,11 +113,11 @@ std::string DealEndWords(const DealRecord& f) {
         if (d.beneficiary != 0) {
           parts.push_back(taker + " est dedans : ses points vont à " +
                           SpokenSeat(f, d.beneficiary) +
-                          (d.potBefore > 0 ? ", avec le pot de " + Number(d.potBefore) : "") +
-                          ".");
+                          (d.potBefore > 0 ? ", avec le pot de " + Number(d.potBefore) : "") + ".");
         } else {
-          parts.push_back(taker + " est dedans, mais personne n'est seul au-dessus de lui : il "
-                                  "garde ses points.");
+          parts.push_back(taker +
+                          " est dedans, mais personne n'est seul au-dessus de lui : il "
+                          "garde ses points.");
         }
         break;
     }
@@ -190,8 +190,7 @@ std::string HandDealtNews(const DealRecord& r) {
 }
 
 std::string TurnNews(int playableCards) {
-  return "À vous de jouer, " +
-         Plural(playableCards, "carte jouable", "cartes jouables");
+  return "À vous de jouer, " + Plural(playableCards, "carte jouable", "cartes jouables");
 }
 
 std::string RefusedNews(const DealRecord& r, int slot, Refusal why) {
@@ -235,8 +234,8 @@ std::string DescribeBox(const DealRecord& r, Box box, const DealRecord& forecast
       std::vector<std::string> cards;
       for (int slot = 1; slot <= 8; ++slot)
         if (r.hand[slot] != 0) cards.push_back(HandCard(r, slot));
-      return "Carte retournée : " + PictureName(r.turnedCard) + ". Vos cartes : " +
-             Join(cards, ", ") + ".";
+      return "Carte retournée : " + PictureName(r.turnedCard) +
+             ". Vos cartes : " + Join(cards, ", ") + ".";
     }
     case Box::TakerAnnounced:
       if (r.bids.empty() || r.bids.back().round != 1) return {};
@@ -265,9 +264,8 @@ std::string HandWords(const DealRecord& r) {
   int suit = 0;
   const auto close = [&] {
     if (cards.empty()) return;
-    const std::string name = suit == r.trumpSuit && r.taker != 0
-                                 ? "Atout " + SpokenSuitName(suit)
-                                 : SpokenSuitName(suit);
+    const std::string name = suit == r.trumpSuit && r.taker != 0 ? "Atout " + SpokenSuitName(suit)
+                                                                 : SpokenSuitName(suit);
     groups.push_back(name + " : " + Join(cards, ", "));
     cards.clear();
   };

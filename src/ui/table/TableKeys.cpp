@@ -22,6 +22,9 @@ KeyPlace TForm1::PlaceOfKeyboard() const {
   for (int slot = 1; slot <= 8; ++slot)
     if (focus == HandImage(slot)) return KeyPlace::Card;
   if (qobject_cast<QPushButton*>(focus) != nullptr) return KeyPlace::Button;
+  // A digit meant for a field (the points) never plays a card, even when
+  // the field let it through.
+  if (qobject_cast<QLineEdit*>(focus) != nullptr) return KeyPlace::Field;
   return KeyPlace::Table;
 }
 
@@ -175,14 +178,19 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     OptionsPanelShown(event->type() == QEvent::Show);
     return false;
   }
-  if (watched == Edit10 && event->type() == QEvent::KeyPress && !nameKeyed_) {
-    // The first letter typed in the name replaces the name offered, as if it
-    // had been selected for the keyboard player; a player who never touches
-    // the keyboard sees no selection.
-    nameKeyed_ = true;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (!key->text().isEmpty() && key->text().at(0).isPrint() && !Edit10->hasSelectedText())
-      Edit10->selectAll();
+  if (watched == Edit10 && !nameTouched_) {
+    // The first letter typed in the untouched name replaces the name offered,
+    // as if it had been selected for the keyboard player; a player who never
+    // touches the keyboard sees no selection, and one who clicked in the
+    // name types where he clicked.
+    if (event->type() == QEvent::MouseButtonPress) nameTouched_ = true;
+    if (event->type() == QEvent::KeyPress) {
+      const QString typed = static_cast<QKeyEvent*>(event)->text();
+      if (!typed.isEmpty() && typed.at(0).isPrint()) {
+        nameTouched_ = true;
+        if (!Edit10->hasSelectedText()) Edit10->selectAll();
+      }
+    }
     return false;
   }
   if (event->type() == QEvent::MouseButtonRelease) {

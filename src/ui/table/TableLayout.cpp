@@ -297,12 +297,12 @@ void TForm1::BuildHandAndTrick() {
   Image13->setToolTip(QStringLiteral("ATOUT"));
 
   TImage** const hand[] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8};
-  void (TForm1::*const clicks[])() = {&TForm1::Image1Click, &TForm1::Image2Click,
-                                      &TForm1::Image3Click, &TForm1::Image4Click,
-                                      &TForm1::Image5Click, &TForm1::Image6Click,
-                                      &TForm1::Image7Click, &TForm1::Image8Click};
+  void (TForm1::*const clicks[])() = {
+      &TForm1::Image1Click, &TForm1::Image2Click, &TForm1::Image3Click, &TForm1::Image4Click,
+      &TForm1::Image5Click, &TForm1::Image6Click, &TForm1::Image7Click, &TForm1::Image8Click};
   for (int slot = 1; slot <= 8; ++slot) {
-    *hand[slot - 1] = newImage(ControlName(HandControl(slot)), RestingPlace(slot), Qt::DragMoveCursor);
+    *hand[slot - 1] =
+        newImage(ControlName(HandControl(slot)), RestingPlace(slot), Qt::DragMoveCursor);
     connect(*hand[slot - 1], &TImage::clicked, this, clicks[slot - 1]);
   }
 
@@ -310,8 +310,8 @@ void TForm1::BuildHandAndTrick() {
   // glides stop.
   TImage** const trick[] = {&Image9, &Image10, &Image11, &Image12};
   for (int seat = 1; seat <= 4; ++seat) {
-    *trick[seat - 1] = newImage(ControlName(PlaceControl(seat)), {kPlaceLeft[seat], kPlaceTop[seat]},
-                                Qt::ForbiddenCursor);
+    *trick[seat - 1] = newImage(ControlName(PlaceControl(seat)),
+                                {kPlaceLeft[seat], kPlaceTop[seat]}, Qt::ForbiddenCursor);
   }
 
   const QFont bidFont = TableFont(kPixels10pt);

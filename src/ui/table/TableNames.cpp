@@ -96,8 +96,7 @@ void TForm1::NamePicture(Control c, const QString& name) {
   }
   label->setAccessibleName(name);
   if (c == PlaceControl(1))
-    label->setAccessibleDescription(
-        PlayedBy(QString::fromStdString(SpokenSeat(record_, 1))));
+    label->setAccessibleDescription(PlayedBy(QString::fromStdString(SpokenSeat(record_, 1))));
 }
 
 void TForm1::NameControls() {
@@ -120,9 +119,12 @@ void TForm1::NameControls() {
           PlayedBy(QString::fromLatin1(kSeatNames[seat])));
   }
   // Until the game starts, the human's place follows the name being typed.
-  connect(Edit10, &QLineEdit::textChanged, this, [this](const QString& typed) {
+  // The field's text is read when it has settled: it is put in capitals
+  // while the change is still being told.
+  connect(Edit10, &QLineEdit::textChanged, this, [this] {
     if (state_.HumanName.empty())
-      Image9->setAccessibleDescription(PlayedBy(QString::fromStdString(Spoken(typed.toStdString()))));
+      Image9->setAccessibleDescription(
+          PlayedBy(QString::fromStdString(Spoken(Edit10->text().toStdString()))));
   });
   NamePicture(Control::Image13, empty);
   Image13->setAccessibleDescription(QStringLiteral("Carte retournée ou couleur d'atout"));

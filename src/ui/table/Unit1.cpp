@@ -50,7 +50,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
       table_(*this, state_),
       record_(state_),
       news_(record_, [this](const std::string& words) { announcer_->Announce(words); }),
-      game_{state_, table_, clock_, {&record_, &news_}},
+      game_{
+          state_, table_, options_.clock != nullptr ? *options_.clock : clock_, {&record_, &news_}},
       sound_(this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Belote"));
@@ -80,8 +81,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
 TForm1::~TForm1() {
   // Nothing may call back into a half-destroyed table.
   Timer1->stop();
-  for (QObject* watched : std::initializer_list<QObject*>{
-           Panel1, Edit10, Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8})
+  for (QObject* watched : std::initializer_list<QObject*>{Panel1, Edit10, Image1, Image2, Image3,
+                                                          Image4, Image5, Image6, Image7, Image8})
     watched->removeEventFilter(this);
 }
 
@@ -141,7 +142,8 @@ void TForm1::Pause() {
   // The player may still ask to hear the game again while the computers
   // think; every other key and click waits.
   TForm2 pause(this, options_.pauseMilliseconds, [](const QKeyEvent& key) {
-    return OnlySpeaks(KeyReader().Press(KeyPlace::Table, key.key(), key.modifiers(), false).command);
+    return OnlySpeaks(
+        KeyReader().Press(KeyPlace::Table, key.key(), key.modifiers(), false).command);
   });
   pauses_.push_back(&pause);
   pause.exec();
@@ -164,11 +166,11 @@ int TForm1::ShowEngineBox(Box box, const std::string& text, Buttons buttons,
 int TForm1::ShowBox(const std::string& text, Buttons buttons, std::optional<BoxPlace> place,
                     const std::string& description) {
   ++boxesOpen_;
-  const int answer = options_.messageAnswerer
-                         ? options_.messageAnswerer(text, buttons)
-                         : ShowTableMessage(this, text, buttons, place,
-                                            QString::fromStdString(Spoken(text)),
-                                            QString::fromStdString(description));
+  const int answer =
+      options_.messageAnswerer
+          ? options_.messageAnswerer(text, buttons)
+          : ShowTableMessage(this, text, buttons, place, QString::fromStdString(Spoken(text)),
+                             QString::fromStdString(description));
   --boxesOpen_;
   SettleIfFree();
   return answer;

@@ -24,6 +24,7 @@
 #include "ui/record/DealRecord.h"
 #include "ui/record/TableNews.h"
 #include "ui/table/QtTableWindow.h"
+#include "ui/widgets/TableWidgets.h"
 
 class QCheckBox;
 class QColorDialog;
@@ -34,9 +35,6 @@ class QTimer;
 namespace belote {
 
 class TForm2;
-class TImage;
-class TPanel;
-class TShape;
 class TUpDown;
 class TableAnnouncer;
 
@@ -60,6 +58,9 @@ struct TForm1Options {
   bool exitApplicationOnQuit = true;
   // The program that shows the help page (tests name one that fails).
   QString helpOpener = QString::fromLatin1(kDesktopOpener);
+  // When set, the shuffle is seeded from this clock instead of the real one,
+  // so that a test knows the deals to come.
+  SecondsClock* clock = nullptr;
 };
 
 class TForm1 : public QWidget {
@@ -256,8 +257,8 @@ class TForm1 : public QWidget {
   // The card the human clicked is on its way to his place; its landing
   // starts the play step.
   bool humanCardGliding_ = false;
-  // A key has been pressed in the name field.
-  bool nameKeyed_ = false;
+  // A letter has been typed in the name field, or the player clicked in it.
+  bool nameTouched_ = false;
   int boxesOpen_ = 0;
   std::vector<TForm2*> pauses_;
   QPointer<QDialog> chooser_;
