@@ -209,7 +209,8 @@ void DetectSeat(TableState& s, TableWindow& w, int seat) {
   s.SeatAnnounceText[seat] = s.AnnounceText1;
   s.SeatAnnounceText[seat] += s.AnnounceText2;
   // Every announcement shows as too weak until the scoring names the best.
-  w.SetText(ETControl(3 + seat), TextLine(" ANNONCE : ") << TooWeakVerdict(s.SeatAnnounceText[seat]));
+  w.SetText(ETControl(3 + seat), TextLine(" ANNONCE : ")
+                                     << TooWeakVerdict(s.SeatAnnounceText[seat]));
   s.CarreCount = 0;
 }
 
