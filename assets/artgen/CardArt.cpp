@@ -15,7 +15,7 @@
 namespace artgen {
 namespace {
 
-constexpr double kCornerRadius = 7.0;
+constexpr double kCornerRadius = belote::kCardCornerRadius;
 
 // Pip centres of the number cards, as the eye expects them: two columns with
 // the extra pips in the middle column.

@@ -6,17 +6,20 @@
 #include <QPainter>
 #include <QPointF>
 
+#include "model/PictureFiles.h"
+
 namespace artgen {
 
-constexpr int kCardWidth = 102;
-constexpr int kCardHeight = 154;
+using belote::kCardHeight;
+using belote::kCardWidth;
 
 // A card by its picture number 1..32: 8 * (suit - 1) + rank, ace 1, king 2,
 // queen 3, jack 4, ten 5, nine 6, eight 7, seven 8. The corners outside the
 // rounded face take the table colour.
 QImage DrawCard(int picture, const QColor& table);
 
-// The rounded white face with its thin border, on the table colour.
+// The rounded white face with its thin border, on the table colour; the game
+// finds the face's outline again from the same numbers (PictureFiles.h).
 void PaintCardFace(QPainter& p, const QColor& table);
 
 // One pip, centred, of the given height; upside down for the lower half of

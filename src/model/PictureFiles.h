@@ -47,6 +47,13 @@ const std::vector<GamePictureFile>& GamePictureFiles();
 // they name the same picture.
 std::string HighDensityFile(std::string_view file);
 
+// The cards and the suit signs share one shape: a white rounded rectangle of
+// kCardWidth x kCardHeight table pixels whose one-pixel rim is centred half
+// a pixel inside the picture, with corners of this radius.
+inline constexpr int kCardWidth = 102;
+inline constexpr int kCardHeight = 154;
+inline constexpr double kCardCornerRadius = 7.0;
+
 // The colour the cards, suit signs and empty places are drawn on. The game
 // makes it see-through around their rims and corners, so that they lie on
 // whatever cloth the player chooses; it need not be the cloth's colour.

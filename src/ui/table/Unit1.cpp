@@ -126,6 +126,8 @@ void TForm1::ShowPicture(Control c, const QString& file) {
   // a player expects of a bare cloth.
   if (handImage) label->setAttribute(Qt::WA_TransparentForMouseEvents, emptiedSlot);
   NamePicture(c, QString::fromStdString(PictureFileName(file.toStdString())));
+  // No outline may stay around an emptied slot, across the cards beside it.
+  if (emptiedSlot && label->hasFocus()) FocusHand();
 }
 
 void TForm1::MoveImage(Control c, std::optional<int> left, std::optional<int> top) {
