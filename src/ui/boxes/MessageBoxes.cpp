@@ -13,22 +13,29 @@
 
 #include "ui/boxes/ScreenPlacement.h"
 #include "ui/commands/Commands.h"
+#include "ui/desktop/WindowManager.h"
 
 namespace belote {
 
 namespace {
+
+// The narrowest box: its title still reads beside a window manager's
+// buttons.
+constexpr int kNarrowestBox = 200;
+
+// A box is a dialog: a title and a close button, nothing to shrink or grow.
+constexpr Qt::WindowFlags kBoxWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                            Qt::MSWindowsFixedSizeDialogHint;
 
 // A box of our own rather than the toolkit's: the game needs the box's corner
 // exactly where it asks, no icon on the plain boxes, and Escape or the close
 // button answering "closed" instead of standing in for "&Non".
 class TableMessageBox : public QDialog {
  public:
-  TableMessageBox(QWidget* parent, const QString& text, Buttons buttons,
-                  std::optional<BoxPlace> place, const QString& spokenText,
-                  const QString& description)
-      : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                            Qt::MSWindowsFixedSizeDialogHint),
-        place_(place) {
+  TableMessageBox(QWidget* parent, const QString& text, Buttons buttons, BoxSpot spot,
+                  const QString& spokenText, const QString& description)
+      : QDialog(parent, kBoxWindowFlags), spot_(spot) {
     setObjectName("TableMessageBox");
     setModal(true);
     // The box is a dialog named by its own words; its description carries
@@ -77,15 +84,20 @@ class TableMessageBox : public QDialog {
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Some window managers keep buttons of their own in every title bar:
+    // the box leaves room for its title beside them.
+    layout->addStrut(kNarrowestBox);
     layout->setContentsMargins(20, 16, 20, 12);
     layout->setSpacing(16);
     layout->addLayout(body);
     layout->addLayout(row);
 
     // Place the box before it appears so that it never flashes elsewhere;
-    // the frame's real size is only known once shown, so Place() runs again.
+    // the frame's real size is only known once the window manager has put
+    // it around the box, so Place() runs again then.
     adjustSize();
     Place();
+    WhenFrameKnown(this, [this] { Place(); });
   }
 
   // Escape and the close button: no answer.
@@ -109,26 +121,42 @@ class TableMessageBox : public QDialog {
     row->addWidget(button);
   }
 
-  // The frame's top-left corner at the asked place of the table (kept on
-  // the screen), or the frame centred on the screen.
+  // The box with the window manager's frame around it. Until its own frame
+  // is known, the table's frame tells what it will add.
+  QSize Frame() const {
+    QSize frame = frameGeometry().size();
+    const QWidget* table = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (frame == size() && table != nullptr) frame += table->frameGeometry().size() - table->size();
+    return frame;
+  }
+
+  // The frame's top-left corner where the box belongs, kept on the screen.
   void Place() {
-    const QSize frame = frameGeometry().size();
-    const QPoint want =
-        place_ ? PlaceOverTable(parentWidget(), *place_, frame) : CentredOnScreen(screen(), frame);
+    QPoint want;
+    switch (spot_.kind) {
+      case BoxSpot::Kind::AtPlace:
+        want = PlaceOverTable(parentWidget(), spot_.place, Frame());
+        break;
+      case BoxSpot::Kind::TableMiddle:
+        want = CentredOverTable(parentWidget(), Frame());
+        break;
+      case BoxSpot::Kind::ScreenMiddle:
+        want = CentredOnScreen(screen(), Frame());
+        break;
+    }
     if (frameGeometry().topLeft() != want) move(want);
   }
 
-  std::optional<BoxPlace> place_;
+  BoxSpot spot_;
 };
 
 }  // namespace
 
-int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
-                     std::optional<BoxPlace> place, const QString& spokenText,
-                     const QString& description) {
+int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons, BoxSpot spot,
+                     const QString& spokenText, const QString& description) {
   // The confirmation box always sits in the middle of the screen.
-  if (buttons == Buttons::Confirmation) place.reset();
-  TableMessageBox box(parent, QString::fromStdString(utf8Text), buttons, place, spokenText,
+  if (buttons == Buttons::Confirmation) spot = BoxSpot::ScreenMiddle();
+  TableMessageBox box(parent, QString::fromStdString(utf8Text), buttons, spot, spokenText,
                       description);
   return box.exec();
 }

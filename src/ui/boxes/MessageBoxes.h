@@ -14,16 +14,28 @@ class QWidget;
 
 namespace belote {
 
-// Shows one modal box and returns its answer (kAnswerYes, kAnswerNo,
-// kAnswerOk, or kAnswerClosed when it was closed without a button). `place`
-// is where the box's corner goes over the `parent` table window; the box is
-// then kept on the screen. Without it the box is centred on the screen.
-// `spokenText` is the box's words as a screen reader should say them, and
-// `description` what it says beyond them: what is on the table that the
-// player needs to answer.
-int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons,
-                     std::optional<BoxPlace> place, const QString& spokenText = QString(),
-                     const QString& description = QString());
+// Where a box opens: its corner at a place over the table, in the middle of
+// the table, or in the middle of the screen. Always kept on the screen.
+struct BoxSpot {
+  enum class Kind { AtPlace, TableMiddle, ScreenMiddle };
+  Kind kind = Kind::ScreenMiddle;
+  BoxPlace place{0, 0};
+
+  // At `place` over the table, or in the middle of the screen without one.
+  static BoxSpot At(std::optional<BoxPlace> place) {
+    return place ? BoxSpot{Kind::AtPlace, *place} : BoxSpot{};
+  }
+  static BoxSpot TableMiddle() { return {Kind::TableMiddle}; }
+  static BoxSpot ScreenMiddle() { return {}; }
+};
+
+// Shows one modal box over the `parent` table window and returns its answer
+// (kAnswerYes, kAnswerNo, kAnswerOk, or kAnswerClosed when it was closed
+// without a button). `spokenText` is the box's words as a screen reader
+// should say them, and `description` what it says beyond them: what is on
+// the table that the player needs to answer.
+int ShowTableMessage(QWidget* parent, const std::string& utf8Text, Buttons buttons, BoxSpot spot,
+                     const QString& spokenText = QString(), const QString& description = QString());
 
 // Stands in for the player at a table's boxes (tests, automation): given
 // the box's text and buttons, it returns the answer a shown box would have.

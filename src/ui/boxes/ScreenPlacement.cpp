@@ -28,6 +28,15 @@ QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame) {
   return KeptInside(QRect(want, frame), screen->availableGeometry());
 }
 
+QPoint CentredOverTable(const QWidget* table, QSize frame) {
+  const QWidget* window = table != nullptr ? table->window() : nullptr;
+  if (window == nullptr) return CentredOnScreen(nullptr, frame);
+  QRect box(QPoint(0, 0), frame);
+  box.moveCenter(window->frameGeometry().center());
+  const QScreen* screen = window->screen();
+  return screen != nullptr ? KeptInside(box, screen->availableGeometry()) : box.topLeft();
+}
+
 QPoint CentredOnScreen(const QScreen* screen, QSize frame) {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {};

@@ -19,6 +19,10 @@ namespace belote {
 // table's screen. Without a table the corner is the screen's origin.
 QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame);
 
+// The top-left corner that puts a window of outer size `frame` in the middle
+// of the table window's frame, kept inside the available area of its screen.
+QPoint CentredOverTable(const QWidget* table, QSize frame);
+
 // The top-left corner that puts a window of outer size `frame` in the
 // middle of the available area of `screen` (the primary screen when null),
 // kept inside it.

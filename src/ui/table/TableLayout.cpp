@@ -46,6 +46,16 @@ void SetColours(QWidget* w, QColor text, std::optional<QColor> background) {
   w->setPalette(pal);
 }
 
+// Narrows the label's letters until its one line fits its width.
+void FitToWidth(QLabel* label) {
+  QFont font = label->font();
+  for (int stretch = 100; stretch >= 80; --stretch) {
+    font.setStretch(stretch);
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) break;
+  }
+  label->setFont(font);
+}
+
 void SunkenBorder(QLabel* label) {
   label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   label->setLineWidth(1);
@@ -391,10 +401,10 @@ void TForm1::BuildOptionsPanel() {
       NewLabel(Panel1, "Label11", {10, 168, 307, 13},
                QStringLiteral("Vous pourrez changer: Son, Animation, Points en cours de partie."),
                plain, kWindowText);
-  // The lines without wrapping grow to their text, as far as the panel allows.
-  for (QLabel* l : {Label2, Label10, Label11})
-    l->resize(std::min(std::max(l->width(), l->sizeHint().width()), Panel1->width() - 2 - l->x()),
-              l->height());
+  // The lines without wrapping keep their width: their letters are drawn a
+  // little narrower where the table's font is wider than the one they were
+  // measured with.
+  for (QLabel* l : {Label2, Label10, Label11}) FitToWidth(l);
 
   BoutonA = NewButton(Panel1, "BoutonA", {8, 184, 169, 25}, QStringLiteral("DACCORD"));
   BoutonQ = NewButton(Panel1, "BoutonQ", {184, 184, 137, 25}, QStringLiteral("QUITTER"));

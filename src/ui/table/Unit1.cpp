@@ -23,6 +23,7 @@
 #include "ui/boxes/Unit3.h"
 #include "ui/desktop/ClothPictures.h"
 #include "ui/desktop/GamePictures.h"
+#include "ui/desktop/WindowManager.h"
 #include "ui/record/CardNames.h"
 #include "ui/record/DealForecast.h"
 #include "ui/record/Spoken.h"
@@ -76,6 +77,16 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
 
   connect(this, &TForm1::Settled, this, &TForm1::AskToCloseIfRequested);
   connect(this, &TForm1::Settled, this, &TForm1::AnnounceTurnIfDue);
+  // The table is centred again once the window manager has put its frame
+  // around it: the frame, title bar included, is what must be centred.
+  WhenFrameKnown(this, [this] {
+    if (framed_) return;
+    framed_ = true;
+    CentreOnScreen();
+  });
+  // A close request made while a box is up reaches the window manager's
+  // message, not Qt's close event, which the box holds back.
+  WhenCloseAsked(this, [this] { RequestClose(); });
 }
 
 TForm1::~TForm1() {
@@ -162,16 +173,16 @@ int TForm1::ShowEngineBox(Box box, const std::string& text, Buttons buttons,
   const std::string description = lastTrick
                                       ? DescribeBox(record_, box, ForecastDealEnd(record_, state_))
                                       : DescribeBox(record_, box, record_);
-  return ShowBox(text, buttons, place, description);
+  return ShowBox(text, buttons, BoxSpot::At(place), description);
 }
 
-int TForm1::ShowBox(const std::string& text, Buttons buttons, std::optional<BoxPlace> place,
+int TForm1::ShowBox(const std::string& text, Buttons buttons, BoxSpot spot,
                     const std::string& description) {
   ++boxesOpen_;
   const int answer =
       options_.messageAnswerer
           ? options_.messageAnswerer(text, buttons)
-          : ShowTableMessage(this, text, buttons, place, QString::fromStdString(Spoken(text)),
+          : ShowTableMessage(this, text, buttons, spot, QString::fromStdString(Spoken(text)),
                              QString::fromStdString(description));
   --boxesOpen_;
   SettleIfFree();
@@ -232,9 +243,6 @@ void TForm1::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
     CentreOnScreen();
-    // Again once the window manager has put its frame around the table: the
-    // frame, title bar included, is what must fit.
-    QTimer::singleShot(150, this, &TForm1::CentreOnScreen);
     // Ask for the focus: the start sequence waits for the table to become
     // the active window, which a bare display never does on its own.
     QTimer::singleShot(0, this, [this] {
@@ -262,7 +270,7 @@ void TForm1::FormActivate() {
   // still playable, but the player should know why.
   const QStringList missing = ReportMissingPictures();
   if (!missing.isEmpty())
-    ShowBox(MissingPicturesText(missing).toStdString(), Buttons::Ok, std::nullopt);
+    ShowBox(MissingPicturesText(missing).toStdString(), Buttons::Ok, BoxSpot::ScreenMiddle());
   if (closing_) return;
 
   soundDevice_ = options_.soundDevice.has_value() ? *options_.soundDevice
@@ -272,7 +280,7 @@ void TForm1::FormActivate() {
     state_.SoundOn = 1;
   } else {
     state_.SoundOn = 0;
-    ShowBox("Désolé!...Vous n'avez pas de carte sonore.!", Buttons::Ok, std::nullopt);
+    ShowBox("Désolé!...Vous n'avez pas de carte sonore.!", Buttons::Ok, BoxSpot::ScreenMiddle());
     if (closing_) return;
   }
   state_.TrumpsPlayed = 0;
@@ -298,11 +306,11 @@ void TForm1::BoutonAClick() {
   if (CheckBox2->isChecked()) {
     state_.AnimationOn = 1;
     BitBtn3->setText(QStringLiteral("Oter l' Animation"));
-    ShowBox("Animation des Cartes.", Buttons::Oui, kSwitchBoxPlace);
+    ShowBox("Animation des Cartes.", Buttons::Oui, BoxSpot::At(kSwitchBoxPlace));
   } else {
     state_.AnimationOn = 0;
     BitBtn3->setText(QStringLiteral("Mettre Animation"));
-    ShowBox("Pas d'animation.", Buttons::Oui, kSwitchBoxPlace);
+    ShowBox("Pas d'animation.", Buttons::Oui, BoxSpot::At(kSwitchBoxPlace));
   }
   if (closing_) return;
   Panel1->hide();
@@ -355,7 +363,8 @@ void TForm1::Button2Click() {
 
 void TForm1::Button1Click() {
   quitQuestionUp_ = true;
-  const int answer = ShowBox("Etes-vous sur de vouloir quitter?", Buttons::OuiNon, kQuitBoxPlace);
+  const int answer =
+      ShowBox("Etes-vous sur de vouloir quitter?", Buttons::OuiNon, BoxSpot::At(kQuitBoxPlace));
   quitQuestionUp_ = false;
   state_.DialogResult = answer;
   if (answer == kAnswerYes) Quit();
@@ -365,11 +374,11 @@ void TForm1::BitBtn2Click() {
   if (state_.SoundOn == 1) {
     state_.SoundOn = 0;
     BitBtn2->setText(QStringLiteral("Mettre le Son"));
-    ShowBox("Le son est innactif.", Buttons::Oui, kSwitchBoxPlace);
+    ShowBox("Le son est innactif.", Buttons::Oui, BoxSpot::At(kSwitchBoxPlace));
   } else {
     state_.SoundOn = 1;
     BitBtn2->setText(QStringLiteral("  Oter le Son"));
-    ShowBox("Le son est actif.", Buttons::Oui, kSwitchBoxPlace);
+    ShowBox("Le son est actif.", Buttons::Oui, BoxSpot::At(kSwitchBoxPlace));
   }
 }
 
@@ -377,11 +386,11 @@ void TForm1::BitBtn3Click() {
   if (state_.AnimationOn == 1) {
     state_.AnimationOn = 0;
     BitBtn3->setText(QStringLiteral("Mettre Animation"));
-    ShowBox("Pas d'animation.", Buttons::Oui, kSwitchBoxPlace);
+    ShowBox("Pas d'animation.", Buttons::Oui, BoxSpot::At(kSwitchBoxPlace));
   } else {
     state_.AnimationOn = 1;
     BitBtn3->setText(QStringLiteral("Oter l' Animation"));
-    ShowBox("Animation des Cartes.", Buttons::Oui, kSwitchBoxPlace);
+    ShowBox("Animation des Cartes.", Buttons::Oui, BoxSpot::At(kSwitchBoxPlace));
   }
 }
 
@@ -391,8 +400,9 @@ bool TForm1::TakePointsFrom(QLineEdit* field) {
   if (!points) {
     const QScreen* screen = this->screen();
     const int room = screen != nullptr ? screen->availableGeometry().width() - 80 : 720;
+    // Over the table the player is typing in, wherever it is.
     ShowBox(NotAWholeNumberTextWithin(text, QFontMetrics(QApplication::font()), room), Buttons::Ok,
-            std::nullopt);
+            BoxSpot::TableMiddle());
     return false;
   }
   state_.TargetScore = *points;
@@ -436,7 +446,11 @@ bool TForm1::Busy() const {
 }
 
 void TForm1::SettleIfFree() {
-  if (!closing_ && !Busy()) emit Settled();
+  // Judged once the handler that closed the box or ended the glide has
+  // finished: it may be about to start the play step.
+  QTimer::singleShot(0, this, [this] {
+    if (!closing_ && !Busy()) emit Settled();
+  });
 }
 
 void TForm1::AnnounceTurnIfDue() {
@@ -452,11 +466,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  event->ignore();
+  RequestClose();
+}
+
+void TForm1::RequestClose() {
   // Asked to close from outside (the window manager's close button, Alt+F4):
   // the player is asked first, as with Quitter, once the deal has come back
   // to him. Requests made meanwhile, or while the question is up, add nothing.
-  event->ignore();
-  if (closeRequested_ || quitQuestionUp_) return;
+  if (closing_ || closeRequested_ || quitQuestionUp_) return;
   closeRequested_ = true;
   // Not from inside the window system's close event.
   QTimer::singleShot(0, this, &TForm1::AskToCloseIfRequested);

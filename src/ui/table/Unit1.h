@@ -203,7 +203,7 @@ class TForm1 : public QWidget {
 
   // --- Waiting and leaving ---
   // One of the table's own boxes, or the options' answerer.
-  int ShowBox(const std::string& text, Buttons buttons, std::optional<BoxPlace> place,
+  int ShowBox(const std::string& text, Buttons buttons, BoxSpot spot,
               const std::string& description = {});
   // Reads a points field's text as the new points target; false (and the
   // error box) when it is not a whole number.
@@ -211,6 +211,8 @@ class TForm1 : public QWidget {
   void CentreOnScreen();
   // Tells those who wait for the table to be free, if it is.
   void SettleIfFree();
+  // The player asked to close the table from outside the game.
+  void RequestClose();
   // A close request asks its question once the table is free.
   void AskToCloseIfRequested();
   // The player's turn is said once the table is free.
@@ -253,6 +255,7 @@ class TForm1 : public QWidget {
   QColor lastColour_{Qt::black};
   bool activated_ = false;
   bool centred_ = false;
+  bool framed_ = false;  // centred again inside the window manager's frame
   bool soundDevice_ = false;
   // The card the human clicked is on its way to his place; its landing
   // starts the play step.
