@@ -97,6 +97,12 @@ TEST(Keys, ScreenReaderModifierAndHeldKeysPlayNothing) {
     keys.Release(modifier);
     EXPECT_EQ(keys.Press(KeyPlace::Card, Qt::Key_2, kNone, false), (Order{Command::PlayCard, 2}));
   }
+  // While a screen reader listens the number pad is its own, digits too.
+  KeyReader listened;
+  listened.SetReaderListening(true);
+  EXPECT_EQ(listened.Press(KeyPlace::Card, Qt::Key_3, kPad, false).command, Command::None);
+  EXPECT_EQ(listened.Press(KeyPlace::Chooser, Qt::Key_2, kPad, false).command, Command::None);
+  EXPECT_EQ(listened.Press(KeyPlace::Card, Qt::Key_3, kNone, false), (Order{Command::PlayCard, 3}));
   // A key held down plays its card once; the arrows go on walking.
   KeyReader keys;
   EXPECT_EQ(keys.Press(KeyPlace::Card, Qt::Key_3, kNone, true).command, Command::None);

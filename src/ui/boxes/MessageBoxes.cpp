@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/boxes/ScreenPlacement.h"
+#include "ui/boxes/TableBox.h"
 #include "ui/commands/Commands.h"
 #include "ui/desktop/WindowManager.h"
 
@@ -31,13 +31,12 @@ constexpr Qt::WindowFlags kBoxWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint
 // A box of our own rather than the toolkit's: the game needs the box's corner
 // exactly where it asks, no icon on the plain boxes, and Escape or the close
 // button answering "closed" instead of standing in for "&Non".
-class TableMessageBox : public QDialog {
+class TableMessageBox : public TableBox {
  public:
   TableMessageBox(QWidget* parent, const QString& text, Buttons buttons, BoxSpot spot,
                   const QString& spokenText, const QString& description)
-      : QDialog(parent, kBoxWindowFlags), spot_(spot) {
+      : TableBox(parent, kBoxWindowFlags), spot_(spot) {
     setObjectName("TableMessageBox");
-    setModal(true);
     // The box is a dialog named by its own words; its description carries
     // what the player would otherwise have to read on the table behind it.
     setAccessibleName(spokenText.isEmpty() ? text : spokenText);
@@ -87,7 +86,7 @@ class TableMessageBox : public QDialog {
     // Some window managers keep buttons of their own in every title bar:
     // the box leaves room for its title beside them.
     layout->addStrut(kNarrowestBox);
-    layout->setContentsMargins(20, 16, 20, 12);
+    layout->setContentsMargins(20, InsideTable() ? 16 + kTitleBand : 16, 20, 12);
     layout->setSpacing(16);
     layout->addLayout(body);
     layout->addLayout(row);
@@ -97,7 +96,7 @@ class TableMessageBox : public QDialog {
     // it around the box, so Place() runs again then.
     adjustSize();
     Place();
-    WhenFrameKnown(this, [this] { Place(); });
+    if (!InsideTable()) WhenFrameKnown(this, [this] { Place(); });
   }
 
   // Escape and the close button: no answer.
@@ -105,7 +104,7 @@ class TableMessageBox : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override {
-    QDialog::showEvent(event);
+    TableBox::showEvent(event);
     QTimer::singleShot(0, this, [this] { Place(); });
   }
 
@@ -121,30 +120,19 @@ class TableMessageBox : public QDialog {
     row->addWidget(button);
   }
 
-  // The box with the window manager's frame around it. Until its own frame
-  // is known, the table's frame tells what it will add.
-  QSize Frame() const {
-    QSize frame = frameGeometry().size();
-    const QWidget* table = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
-    if (frame == size() && table != nullptr) frame += table->frameGeometry().size() - table->size();
-    return frame;
-  }
-
-  // The frame's top-left corner where the box belongs, kept on the screen.
+  // The box where it belongs, kept on the screen.
   void Place() {
-    QPoint want;
     switch (spot_.kind) {
       case BoxSpot::Kind::AtPlace:
-        want = PlaceOverTable(parentWidget(), spot_.place, Frame());
+        PlaceAt(spot_.place);
         break;
       case BoxSpot::Kind::TableMiddle:
-        want = CentredOverTable(parentWidget(), Frame());
+        CentreOverTable();
         break;
       case BoxSpot::Kind::ScreenMiddle:
-        want = CentredOnScreen(screen(), Frame());
+        CentreOnScreen();
         break;
     }
-    if (frameGeometry().topLeft() != want) move(want);
   }
 
   BoxSpot spot_;

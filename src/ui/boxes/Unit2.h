@@ -3,10 +3,10 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
+
+#include "ui/boxes/InputBlock.h"
 
 class QEventLoop;
-class QKeyEvent;
 class QWidget;
 
 namespace belote {
@@ -15,8 +15,7 @@ class TForm2 : public QObject {
   Q_OBJECT
 
  public:
-  // The keys the table still takes while it waits.
-  using KeyFilter = std::function<bool(const QKeyEvent& key)>;
+  using KeyFilter = InputBlock::KeyFilter;
 
   // One wait of `milliseconds` for `table`; nothing is ever shown.
   explicit TForm2(QWidget* table, int milliseconds = 500, KeyFilter keysTaken = {});
@@ -27,9 +26,6 @@ class TForm2 : public QObject {
 
   // Ends the wait now (the program is closing).
   void Stop();
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Timer1Timer();

@@ -1,5 +1,6 @@
 #include "ui/boxes/Unit3.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,7 +11,6 @@
 
 #include "engine/ChooserBands.h"
 #include "model/PictureFiles.h"
-#include "ui/boxes/ScreenPlacement.h"
 #include "ui/desktop/GamePictures.h"
 #include "ui/record/CardNames.h"
 #include "ui/widgets/FocusRing.h"
@@ -41,9 +41,9 @@ void ChooserTile::paintEvent(QPaintEvent*) {
 }
 
 TForm3::TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), onPress_(std::move(image14MouseDown)) {
+    : TableBox(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      onPress_(std::move(image14MouseDown)) {
   setObjectName("Form3");
-  setModal(true);
   setFixedSize(kChooserWidth, kChooserHeight);
   // The banner's words: what the player is asked to do.
   setAccessibleName(QStringLiteral("Cliquez sur la couleur où vous désirez aller"));
@@ -66,11 +66,7 @@ TForm3::TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent)
   }
   tiles_[1]->setFocus();
 
-  move(Corner());
-}
-
-QPoint TForm3::Corner() const {
-  return PlaceOverTable(parentWidget(), kChooserPlace, frameGeometry().size());
+  PlaceAt(kChooserPlace);
 }
 
 void TForm3::ForceClose() {
@@ -105,11 +101,12 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
     Image14MouseDown(static_cast<int>(mouse->position().x()));
     return true;
   }
-  return QDialog::eventFilter(watched, event);
+  return TableBox::eventFilter(watched, event);
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
   event->accept();
+  keys_.SetReaderListening(QAccessible::isActive());
   const Order order =
       keys_.Press(KeyPlace::Chooser, event->key(), event->modifiers(), event->isAutoRepeat());
   switch (order.command) {
@@ -132,7 +129,7 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 
 void TForm3::keyReleaseEvent(QKeyEvent* event) {
   keys_.Release(event->key());
-  QDialog::keyReleaseEvent(event);
+  TableBox::keyReleaseEvent(event);
 }
 
 void TForm3::reject() {
@@ -140,16 +137,15 @@ void TForm3::reject() {
   // tile: the game can neither go on without an answer nor keep a chooser
   // nobody can shut.
   if (forceClosing_) {
-    QDialog::reject();
+    TableBox::reject();
     return;
   }
   PressTile(0);
 }
 
 void TForm3::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  const QPoint corner = Corner();
-  if (pos() != corner) move(corner);
+  TableBox::showEvent(event);
+  PlaceAt(kChooserPlace);
 }
 
 }  // namespace belote

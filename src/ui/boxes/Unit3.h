@@ -5,10 +5,10 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QDialog>
 #include <array>
 #include <functional>
 
+#include "ui/boxes/TableBox.h"
 #include "ui/commands/Commands.h"
 
 class QLabel;
@@ -30,7 +30,7 @@ class ChooserTile : public QAbstractButton {
   int suit_;
 };
 
-class TForm3 : public QDialog {
+class TForm3 : public TableBox {
   Q_OBJECT
 
  public:
@@ -51,10 +51,6 @@ class TForm3 : public QDialog {
   QLabel* Image14() const { return image14_; }
   // The tile of suit 1..4, or the pass tile for 0.
   ChooserTile* Tile(int suit) const { return tiles_[static_cast<size_t>(suit)]; }
-
-  // Where the chooser opens: at its place over the table (the parent), kept
-  // on the screen.
-  QPoint Corner() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -116,6 +116,7 @@ Order KeyReader::Press(KeyPlace place, int key, Qt::KeyboardModifiers modifiers,
   // Alt and Meta belong to the desktop and the screen reader.
   if ((modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return {};
   const bool pad = (modifiers & Qt::KeypadModifier) != 0;
+  if (pad && readerListening_) return {};
   for (const Binding& b : Bindings()) {
     if (b.place != place || b.key != key || (pad && b.pad == Pad::Never)) continue;
     if (autoRepeat && !Repeats(b.command)) return {};

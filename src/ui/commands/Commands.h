@@ -52,11 +52,15 @@ enum class KeyPlace {
 };
 
 // Reads the keys one after the other. The keys a screen reader keeps for
-// itself never give an order: the number pad's Enter, its arrows (the
-// reader's review keys when Num Lock is off), and any key pressed while
-// Insert or Caps Lock, the reader's own modifier, is held down.
+// itself never give an order: the number pad's Enter and arrows, the whole
+// number pad while a screen reader listens (its review keys, which a stray
+// key can slip past it), and any key pressed while Insert or Caps Lock, the
+// reader's own modifier, is held down.
 class KeyReader {
  public:
+  // Whether a screen reader listens to the game now.
+  void SetReaderListening(bool listening) { readerListening_ = listening; }
+
   // The order of a key pressed at `place`; Command::None when it gives none
   // there. A key held down gives its order once.
   Order Press(KeyPlace place, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
@@ -67,6 +71,7 @@ class KeyReader {
 
  private:
   bool readerKeyHeld_ = false;
+  bool readerListening_ = false;
 };
 
 // The place 1..8 of a key on a French keyboard's top row without Shift

@@ -1,6 +1,7 @@
 #include "ui/record/TableAnnouncer.h"
 
 #include <QAccessible>
+#include <QLabel>
 
 namespace belote {
 
@@ -13,11 +14,43 @@ TableAnnouncer::EventWatcher& Watcher() {
 
 }  // namespace
 
-NewsItem::NewsItem(QWidget* table) : QWidget(table) {
-  setGeometry(0, 0, 1, 1);
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
+namespace {
+
+void DrawnWithNothing(QWidget* w) {
+  w->setGeometry(0, 0, 1, 1);
+  w->setAttribute(Qt::WA_TransparentForMouseEvents);
+  w->setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace
+
+NewsBar::NewsBar(QWidget* table) : QWidget(table) {
+  DrawnWithNothing(this);
+  // Shown for good: its pieces of news appear in it one by one.
+  show();
+}
+
+NewsItem::NewsItem(NewsBar* bar) : QWidget(bar), words_(new QLabel(this)) {
+  DrawnWithNothing(this);
+  DrawnWithNothing(words_);
+  words_->setTextFormat(Qt::PlainText);
   hide();
+}
+
+void NewsItem::Tell(const QString& words) {
+  words_->setText(words);
+  // A reader says a notification as it appears; hidden again at once, it is
+  // never said twice when the table is shown again.
+  show();
+  if (Watcher()) {
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    Watcher()(&shown);
+  }
+  hide();
+}
+
+QString NewsItem::Words() const {
+  return words_->text();
 }
 
 void TableAnnouncer::SetEventWatcher(EventWatcher watcher) {
@@ -25,7 +58,8 @@ void TableAnnouncer::SetEventWatcher(EventWatcher watcher) {
 }
 
 TableAnnouncer::TableAnnouncer(QWidget* table) : QObject(table) {
-  for (NewsItem*& news : news_) news = new NewsItem(table);
+  auto* bar = new NewsBar(table);
+  for (NewsItem*& news : news_) news = new NewsItem(bar);
 }
 
 void TableAnnouncer::Announce(const std::string& text) {
@@ -47,18 +81,11 @@ void TableAnnouncer::Show(const QString& text) {
   said_ << text;
   // Screen readers say a piece of news as it appears, wherever the keyboard
   // is, and the control the player is on is left alone. The items take
-  // turns: a reader that falls behind asks an item's words only when it
+  // turns: a reader that falls behind reads an item's words only when it
   // comes to say them, and by then the next news must not have replaced
   // them.
-  NewsItem* news = news_[nextNews_];
+  news_[nextNews_]->Tell(text);
   nextNews_ = (nextNews_ + 1) % news_.size();
-  news->hide();
-  news->setAccessibleName(text);
-  news->show();
-  if (Watcher()) {
-    QAccessibleEvent shown(news, QAccessible::ObjectShow);
-    Watcher()(&shown);
-  }
 }
 
 }  // namespace belote

@@ -1,6 +1,8 @@
 // Tells a screen reader the news of the game as it happens. The words are
 // shown to screen readers by small objects of the table that draw nothing
-// and that they say as they appear; the table's look does not change.
+// and that they say as they appear; the table's look does not change. The
+// objects are notifications inside a status bar, which screen readers say
+// without the word "notification" before each piece of news.
 #pragma once
 
 #include <QObject>
@@ -12,16 +14,29 @@
 #include <string>
 
 class QAccessibleEvent;
+class QLabel;
 
 namespace belote {
 
-// One piece of news on the table: one pixel, drawn with nothing, whose
-// accessible name is the news.
+// Where the news lies on the table: one pixel, drawn with nothing.
+class NewsBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit NewsBar(QWidget* table);
+};
+
+// One piece of news: a notification whose words are its one label.
 class NewsItem : public QWidget {
   Q_OBJECT
 
  public:
-  explicit NewsItem(QWidget* table);
+  explicit NewsItem(NewsBar* bar);
+  void Tell(const QString& words);
+  QString Words() const;
+
+ private:
+  QLabel* words_;
 };
 
 class TableAnnouncer : public QObject {

@@ -1,6 +1,7 @@
 // The table from the keyboard: the keys of the command layer carried out on
 // the table, the options panel taking the keyboard while it is up, and what
 // the screen reader is told when a card is refused.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -29,6 +30,7 @@ KeyPlace TForm1::PlaceOfKeyboard() const {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
+  keys_.SetReaderListening(QAccessible::isActive());
   const Order order =
       keys_.Press(PlaceOfKeyboard(), event->key(), event->modifiers(), event->isAutoRepeat());
   if (order.command == Command::None) {

@@ -72,11 +72,14 @@ class TableInterface : public QAccessibleWidget {
 };
 
 // The table's own kinds of objects: the table, its options panel (a group of
-// the table, not a window of its own) and its pieces of news.
+// the table, not a window of its own) and its news, notifications in a
+// status bar.
 QAccessibleInterface* TableFactory(const QString&, QObject* object) {
   if (auto* form = qobject_cast<TForm1*>(object)) return new TableInterface(form);
   if (auto* panel = qobject_cast<TPanel*>(object))
     return new QAccessibleWidget(panel, QAccessible::Grouping);
+  if (auto* bar = qobject_cast<NewsBar*>(object))
+    return new QAccessibleWidget(bar, QAccessible::StatusBar);
   if (auto* news = qobject_cast<NewsItem*>(object))
     return new QAccessibleWidget(news, QAccessible::Notification);
   return nullptr;
