@@ -18,6 +18,7 @@
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
 #include "model/Cards.h"
+#include "ui/boxes/TableBox.h"
 #include "ui/boxes/Unit3.h"
 #include "ui/record/CardNames.h"
 #include "ui/record/Spoken.h"
@@ -256,6 +257,42 @@ class AccessibilityTest : public QObject {
         QString("Carte retournée : Roi de Coeur. Vos cartes : 1 Dame de Coeur, 2 As de Pique, 3 "
                 "Neuf de Pique, 4 Huit de Pique, 5 Neuf de Trèfle."));
     QCOMPARE(form->Record().taker, 1);
+  }
+
+  void boxesInsideTheTableHoldItBack() {
+    // Where boxes cannot be windows (Wayland) or a screen reader listens, a
+    // box lies inside the table at its place, and the rest of the table
+    // waits for its answer.
+    SetBoxMode(BoxMode::InsideTable);
+    TForm1Options options = TestOptions();
+    options.soundDevice = true;
+    auto form = StartedTable(options);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto* name = Find<QLineEdit>(*form, "Edit10");
+    name->setFocus();
+    const QString typed = name->text();
+    const QPoint frameOffset = form->geometry().topLeft() - form->frameGeometry().topLeft();
+    bool checked = false;
+    QTimer::singleShot(50, [&] {
+      auto* box = form->findChild<QDialog*>("TableMessageBox");
+      QVERIFY(box != nullptr && box->isVisible() && !box->isWindow());
+      QCOMPARE(box->pos(), QPoint(kTrickBoxPlace.x, kTrickBoxPlace.y) - frameOffset);
+      // No key and no click reaches the table beneath.
+      QTest::keyClick(name, Qt::Key_X);
+      Click(Find<QPushButton>(*form, "BoutonQ"));
+      QCOMPARE(name->text(), typed);
+      QVERIFY(!form->Closing());
+      QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+      checked = true;
+    });
+    QCOMPARE(form->Table().MessageBox(Box::ConfirmTrick, "Validez cette main", Buttons::Oui,
+                                      kTrickBoxPlace),
+             kAnswerClosed);
+    QVERIFY(checked);
+    // The keyboard is back where it was.
+    QCOMPARE(QApplication::focusWidget(), name);
+    SetBoxMode(BoxMode::Decided);
   }
 
   void keysPlayTheHandLikeClicks() {

@@ -33,6 +33,9 @@ TableBox::TableBox(QWidget* table, Qt::WindowFlags windowFlags)
       inside_(table != nullptr && !BoxesAreWindows()) {
   setModal(true);
   if (inside_) {
+    // The keyboard comes back to where it was once the box is answered;
+    // taken now, before the box's own buttons ask for it.
+    focusBefore_ = table_->focusWidget();
     // A dialog always makes itself a window; a panel of the table is not one.
     setWindowFlags(Qt::Widget);
     setAutoFillBackground(true);
@@ -42,15 +45,13 @@ TableBox::TableBox(QWidget* table, Qt::WindowFlags windowFlags)
 
 int TableBox::exec() {
   if (!inside_) return QDialog::exec();
-  // The keyboard comes back to where it was once the box is answered.
-  QWidget* before = table_->focusWidget();
   int answer = 0;
   {
     const InputBlock block(table_, this);
     raise();
     answer = QDialog::exec();
   }
-  if (before != nullptr) before->setFocus(Qt::OtherFocusReason);
+  if (focusBefore_) focusBefore_->setFocus(Qt::OtherFocusReason);
   return answer;
 }
 

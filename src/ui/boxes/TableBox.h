@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 
 #include "engine/TableGeometry.h"
@@ -60,6 +61,7 @@ class TableBox : public QDialog {
 
   QWidget* table_;
   bool inside_;
+  QPointer<QWidget> focusBefore_;
 };
 
 }  // namespace belote
