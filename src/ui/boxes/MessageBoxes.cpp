@@ -96,7 +96,7 @@ class TableMessageBox : public TableBox {
     // it around the box, so Place() runs again then.
     adjustSize();
     Place();
-    if (!InsideTable()) WhenFrameKnown(this, [this] { Place(); });
+    if (!InsideTable()) WhenFrameKnown(this, [this](QMargins) { Place(); });
   }
 
   // Escape and the close button: no answer.

@@ -18,6 +18,12 @@ QPoint KeptInside(QRect frame, QRect area) {
   return {x, y};
 }
 
+bool FrameKnown(const QWidget* window) {
+  const QSize frame = window->frameGeometry().size();
+  const QSize client = window->size();
+  return frame != client && frame.width() >= client.width() && frame.height() >= client.height();
+}
+
 QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame) {
   const QWidget* window = table != nullptr ? table->window() : nullptr;
   const QPoint corner = window != nullptr ? window->frameGeometry().topLeft() : QPoint(0, 0);

@@ -13,6 +13,11 @@ class QScreen;
 
 namespace belote {
 
+// Whether the window manager's frame around the top-level `window` is known:
+// while it is being put around the window, Qt may report a frame smaller
+// than the window itself.
+bool FrameKnown(const QWidget* window);
+
 // The top-left corner for a window of outer size `frame` that belongs at
 // `place` over the table: the table window's frame corner plus the place,
 // then moved as little as needed to lie inside the available area of the

@@ -94,10 +94,9 @@ void TableBox::CentreOnScreen() {
 }
 
 QSize TableBox::Frame() const {
-  QSize frame = frameGeometry().size();
-  if (frame == size() && table_ != nullptr && !inside_)
-    frame += table_->frameGeometry().size() - table_->size();
-  return frame;
+  if (FrameKnown(this) || inside_ || table_ == nullptr || !FrameKnown(table_))
+    return frameGeometry().size();
+  return size() + table_->frameGeometry().size() - table_->size();
 }
 
 void TableBox::keyPressEvent(QKeyEvent* event) {

@@ -42,8 +42,8 @@ class X11Watch : public QAbstractNativeEventFilter {
     return watch;
   }
 
-  void Add(QWidget* window, Kind kind, std::function<void()> call) {
-    watched_.push_back({window, static_cast<xcb_window_t>(window->winId()), kind, std::move(call)});
+  void Add(QWidget* window, Kind kind, std::function<void(QMargins)> call) {
+    watched_.push_back({window, kind, std::move(call)});
   }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -52,13 +52,14 @@ class X11Watch : public QAbstractNativeEventFilter {
     switch (event->response_type & ~0x80) {
       case XCB_PROPERTY_NOTIFY: {
         const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-        if (change->atom == frameExtents_) Tell(change->window, Kind::Frame);
+        if (change->atom == frameExtents_)
+          Tell(change->window, Kind::Frame, Extents(change->window));
         break;
       }
       case XCB_CLIENT_MESSAGE: {
         const auto* request = reinterpret_cast<const xcb_client_message_event_t*>(event);
         if (request->type == protocols_ && request->data.data32[0] == deleteWindow_)
-          Tell(request->window, Kind::Close);
+          Tell(request->window, Kind::Close, {});
         break;
       }
       default:
@@ -70,25 +71,44 @@ class X11Watch : public QAbstractNativeEventFilter {
  private:
   struct Watched {
     QPointer<QWidget> window;
-    xcb_window_t id;
     Kind kind;
-    std::function<void()> call;
+    std::function<void(QMargins)> call;
   };
 
   explicit X11Watch(xcb_connection_t* connection)
-      : frameExtents_(Atom(connection, "_NET_FRAME_EXTENTS")),
+      : connection_(connection),
+        frameExtents_(Atom(connection, "_NET_FRAME_EXTENTS")),
         protocols_(Atom(connection, "WM_PROTOCOLS")),
         deleteWindow_(Atom(connection, "WM_DELETE_WINDOW")) {}
 
-  void Tell(xcb_window_t id, Kind kind) {
+  // The frame's width on each side, as the window manager wrote it.
+  QMargins Extents(xcb_window_t id) const {
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection_, 0, id, frameExtents_, XCB_ATOM_CARDINAL, 0, 4);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection_, cookie, nullptr);
+    QMargins frame;
+    if (reply != nullptr && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+      const auto* sides = static_cast<const uint32_t*>(xcb_get_property_value(reply));
+      frame = QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]),
+                       static_cast<int>(sides[1]), static_cast<int>(sides[3]));
+    }
+    std::free(reply);
+    return frame;
+  }
+
+  void Tell(xcb_window_t id, Kind kind, QMargins frame) {
     std::erase_if(watched_, [](const Watched& w) { return w.window.isNull(); });
     for (const Watched& w : watched_) {
-      // After Qt has read the same event, so that the window's frame is the
-      // new one and no close request is handled inside the window system's.
-      if (w.id == id && w.kind == kind) QTimer::singleShot(0, w.window, w.call);
+      // The window's own id is known once it is on the screen; asking for it
+      // earlier would give every widget of the table a window of its own.
+      if (w.kind != kind || static_cast<xcb_window_t>(w.window->internalWinId()) != id) continue;
+      // After Qt has read the same event: no close request is handled inside
+      // the window system's.
+      QTimer::singleShot(0, w.window, [call = w.call, frame] { call(frame); });
     }
   }
 
+  xcb_connection_t* connection_;
   xcb_atom_t frameExtents_;
   xcb_atom_t protocols_;
   xcb_atom_t deleteWindow_;
@@ -97,14 +117,14 @@ class X11Watch : public QAbstractNativeEventFilter {
 
 }  // namespace
 
-void WhenFrameKnown(QWidget* window, std::function<void()> known) {
+void WhenFrameKnown(QWidget* window, std::function<void(QMargins)> known) {
   if (X11Watch* watch = X11Watch::Get())
     watch->Add(window, X11Watch::Kind::Frame, std::move(known));
 }
 
 void WhenCloseAsked(QWidget* window, std::function<void()> asked) {
   if (X11Watch* watch = X11Watch::Get())
-    watch->Add(window, X11Watch::Kind::Close, std::move(asked));
+    watch->Add(window, X11Watch::Kind::Close, [asked = std::move(asked)](QMargins) { asked(); });
 }
 
 }  // namespace belote

@@ -79,11 +79,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
   connect(this, &TForm1::Settled, this, &TForm1::AnnounceTurnIfDue);
   // The table is centred again once the window manager has put its frame
   // around it: the frame, title bar included, is what must be centred.
-  WhenFrameKnown(this, [this] {
-    if (framed_) return;
-    framed_ = true;
-    CentreOnScreen();
-  });
+  WhenFrameKnown(this, [this](QMargins frame) { CentreInFrame(frame); });
   // A close request made while a box is up reaches the window manager's
   // message, not Qt's close event, which the box holds back.
   WhenCloseAsked(this, [this] { RequestClose(); });
@@ -258,6 +254,14 @@ void TForm1::CentreOnScreen() {
   // the screen, with the control panel and Quitter in reach.
   const QPoint corner = CentredOnScreen(screen(), frameGeometry().size());
   if (frameGeometry().topLeft() != corner) move(corner);
+}
+
+void TForm1::CentreInFrame(QMargins frame) {
+  if (framed_) return;
+  framed_ = true;
+  // Placed by the table's own corner: Qt may not know the frame yet.
+  const QPoint corner = CentredOnScreen(screen(), size().grownBy(frame));
+  setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 void TForm1::FormActivate() {

@@ -209,6 +209,9 @@ class TForm1 : public QWidget {
   // error box) when it is not a whole number.
   bool TakePointsFrom(QLineEdit* field);
   void CentreOnScreen();
+  // Centres the table again, once, as soon as the window manager has told
+  // the width of its frame around it.
+  void CentreInFrame(QMargins frame);
   // Tells those who wait for the table to be free, if it is.
   void SettleIfFree();
   // The player asked to close the table from outside the game.
