@@ -3,17 +3,14 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 
 #include "engine/Bidding.h"
 #include "model/Cards.h"
 #include "ui/CardNames.h"
 #include "ui/GamePictures.h"
+#include "ui/GameSound.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TableAccess.h"
 #include "ui/TableAnnouncer.h"
@@ -189,16 +186,8 @@ void QtTableWindow::PlaySound(const std::string& file) {
     sink(file);
     return;
   }
-  if (sound_ == nullptr) sound_ = new QSoundEffect(&form_);
-  // A new sound cuts the one still playing.
-  sound_->stop();
-  // A missing file simply stays silent. It is not even handed to the
-  // multimedia back end: that only fills the terminal with decoding errors,
-  // and its failed loads leave memory behind.
-  const QString path = QDir::current().absoluteFilePath(QString::fromStdString(file));
-  if (!QFileInfo::exists(path)) return;
-  sound_->setSource(QUrl::fromLocalFile(path));
-  sound_->play();
+  if (!sound_) sound_ = std::make_unique<GameSound>(&form_);
+  sound_->Play(QString::fromStdString(file));
 }
 
 void QtTableWindow::Quit() {

@@ -8,16 +8,16 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "engine/TableWindow.h"
 #include "model/TableState.h"
 
-class QSoundEffect;
-
 namespace belote {
 
+class GameSound;
 class TForm1;
 class TForm3;
 
@@ -78,7 +78,7 @@ class QtTableWindow : public TableWindow {
   bool quitQueued_ = false;
   std::function<void()> quitAction_;
   QPointer<TForm3> chooser_;
-  QSoundEffect* sound_ = nullptr;
+  std::unique_ptr<GameSound> sound_;
 };
 
 }  // namespace belote
