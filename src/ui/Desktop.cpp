@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStringList>
 #include <QTranslator>
 #include <cstdio>
@@ -127,6 +128,18 @@ void StartOnDisplay(const QString& displayName, const std::function<void()>& sta
   qInstallMessageHandler(previous);
   for (const QString& m : HeldMessages()) std::fprintf(stderr, "%s\n", qPrintable(m));
   HeldMessages().clear();
+}
+
+void KeepQtSettingsInMemory() {
+  // Qt keeps them in a settings file, QtProject.conf. The game writes no
+  // file, and a named pipe found there would freeze it for good. Below
+  // /dev/null, which is no folder, no file can be read and no folder can be
+  // made, whoever runs the game.
+  const QString nowhere = QStringLiteral("/dev/null/belote");
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+      QSettings::setPath(format, scope, nowhere);
+  }
 }
 
 bool LoadQtFrench(QCoreApplication& app) {

@@ -15,6 +15,7 @@
 
 #include "engine/PlayStep.h"
 #include "ui/Apropos.h"
+#include "ui/Desktop.h"
 #include "ui/GamePictures.h"
 #include "ui/HelpPage.h"
 #include "ui/MessageBoxes.h"
@@ -209,6 +210,8 @@ void TForm1::BitBtn1Click() {
   // One chooser for the whole game: building a new one each time left a
   // little memory behind with every visit.
   if (ColorDialog1 == nullptr) {
+    // Its custom colours last for the game only, like every other choice.
+    KeepQtSettingsInMemory();
     ColorDialog1 = new QColorDialog(this);
     ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
   }

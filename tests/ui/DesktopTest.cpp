@@ -1,11 +1,14 @@
 // The game on the desktops people have: boxes over the table wherever the
 // table is, Qt's own dialogs in French, the help page without a browser,
 // the choice between X11 and Wayland, and a display that cannot be opened.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -252,6 +255,80 @@ class DesktopTest : public QObject {
              qPrintable(captions.join(", ")));
     QVERIFY2(captions.contains("Annuler") || captions.contains("&Annuler"),
              qPrintable(captions.join(", ")));
+  }
+
+  void colourChooserKeepsNoFile_data() {
+    QTest::addColumn<bool>("homeExists");
+    // Qt keeps the chooser's custom colours in .config/QtProject.conf.
+    QTest::newRow("a pipe in place of Qt's file") << true;
+    QTest::newRow("a home that does not exist") << false;
+  }
+
+  void colourChooserKeepsNoFile() {
+    QFETCH(bool, homeExists);
+    if (IsChild()) QSKIP("the home is laid out by the parent test");
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const QString home = base.filePath("home");
+    const QString config = home + "/.config";
+    if (homeExists) {
+      QVERIFY(QDir().mkpath(config));
+      QCOMPARE(mkfifo(QFile::encodeName(config + "/QtProject.conf").constData(), 0600), 0);
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.remove("XDG_CONFIG_HOME");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert(kChildVariable, "1");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"chooseACustomColour"});
+    const bool ended = child.waitForFinished(60000);
+    if (!ended) {
+      child.kill();
+      child.waitForFinished(5000);
+    }
+    QVERIFY2(ended, "the colour chooser froze the game");
+    const QString out =
+        QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(out.right(3000)));
+    QVERIFY2(out.contains("PASS   : DesktopTest::chooseACustomColour()"),
+             qPrintable(out.right(3000)));
+    if (homeExists) {
+      // The pipe is still there, alone.
+      QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot),
+               QStringList{"QtProject.conf"});
+      struct stat status {};
+      QCOMPARE(stat(QFile::encodeName(config + "/QtProject.conf").constData(), &status), 0);
+      QVERIFY(S_ISFIFO(status.st_mode));
+    } else {
+      QVERIFY(!QFileInfo::exists(config));
+    }
+  }
+
+  void chooseACustomColour() {
+    if (!IsChild()) QSKIP("run by colourChooserKeepsNoFile with a home of its own");
+    TForm1Options options = TestOptions();
+    // A quiet sound device: the start sequence shows no box of its own.
+    options.soundDevice = true;
+    auto form = std::make_unique<TForm1>(options);
+    form->show();
+    const QColor chosen(200, 30, 40);
+    WhenModalShows([&](QWidget* modal) {
+      auto* chooser = qobject_cast<QColorDialog*>(modal);
+      if (chooser == nullptr) return;
+      QColorDialog::setCustomColor(0, chosen);
+      chooser->setCurrentColor(chosen);
+      chooser->accept();
+    });
+    form->BitBtn1Click();
+    QCOMPARE(form->TableColour(), chosen);
+    // Qt writes the custom colours down when the chooser goes, with the
+    // table; the game keeps them for the session only.
+    form.reset();
+    QCOMPARE(QColor(QColorDialog::customColor(0)), chosen);
   }
 
   // --- The help page ---
