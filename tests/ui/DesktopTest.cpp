@@ -1,6 +1,7 @@
 // The game on the desktops people have: boxes over the table wherever the
 // table is, Qt's own dialogs in French, the help page without a browser,
 // the choice between X11 and Wayland, and a display that cannot be opened.
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <QApplication>
@@ -22,6 +23,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -86,6 +89,22 @@ Run StartGame(const QString& display, const QString& wayland, const QString& run
 
 bool IsChild() {
   return qEnvironmentVariableIsSet(kChildVariable);
+}
+
+// A help page opener in `folder` that never answers.
+QString OpenerThatNeverAnswers(const QTemporaryDir& folder) {
+  const QString path = folder.filePath("opener");
+  QFile script(path);
+  if (!script.open(QIODevice::WriteOnly)) return {};
+  script.write("#!/bin/sh\nexec sleep 600\n");
+  script.close();
+  script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+// Whether process `pid` is gone for good: ended, and reaped by its parent.
+bool Gone(qint64 pid) {
+  return kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
 }
 
 // A headless Wayland compositor, with its X server when asked for; empty
@@ -397,6 +416,96 @@ class DesktopTest : public QObject {
     QCOMPARE(OpenHelpPage(&table, "/nonexistent/belote-opener"), nullptr);
     QVERIFY(QDir::setCurrent(before));
     QCOMPARE(HelpWindowOf(&table), nullptr);
+  }
+
+  void helpPageThatCannotBeShownSaysSo_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("message");
+    QByteArray large;
+    while (large.size() <= 2 * 1024 * 1024) large += "<p>Le valet d'atout vaut 20.</p>\n";
+    QByteArray binary(256 * 1024, '\0');
+    for (qsizetype i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7 % 256);
+    const QString damaged = "La page d'aide Notice01.html est abîmée : ce n'est pas du texte.";
+    QTest::newRow("too large") << large
+                               << "La page d'aide Notice01.html est trop grande pour être "
+                                  "affichée.";
+    QTest::newRow("binary") << binary << damaged;
+    QTest::newRow("Latin-1") << QByteArray("<html><body><p>R\xe8gles du jeu</p></body></html>")
+                             << damaged;
+  }
+
+  void helpPageThatCannotBeShownSaysSo() {
+    QFETCH(QByteArray, page);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile file(folder.filePath("Notice01.html"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(page);
+    file.close();
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    QWidget table;
+    // Not even handed to the desktop's viewer: the game's window says why.
+    QPointer<QProcess> opener = OpenHelpPage(&table, "true");
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(opener.data(), nullptr);
+    QWidget* help = HelpWindowOf(&table);
+    QVERIFY(help != nullptr && help->isVisible());
+    QCOMPARE(help->findChild<QTextBrowser*>("HelpText")->toPlainText(), message);
+  }
+
+  void openerThatNeverAnswersIsGivenUp() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString opener = OpenerThatNeverAnswers(folder);
+    QWidget table;
+    QPointer<QProcess> process = OpenHelpPage(&table, opener, 300);
+    QVERIFY(process != nullptr);
+    QVERIFY(process->waitForStarted(10000));
+    const qint64 pid = process->processId();
+    QTRY_VERIFY(HelpWindowOf(&table) != nullptr && HelpWindowOf(&table)->isVisible());
+    QVERIFY(HelpWindowOf(&table)
+                ->findChild<QTextBrowser*>("HelpText")
+                ->toPlainText()
+                .contains("belote", Qt::CaseInsensitive));
+    QVERIFY(Gone(pid));
+    QTRY_VERIFY(process.isNull());
+  }
+
+  void openerStillWaitingEndsWithTheGame() {
+    if (IsChild()) QSKIP("the opener is written by the parent test");
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("BELOTE_TEST_OPENER", OpenerThatNeverAnswers(folder));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert(kChildVariable, "1");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"endTheGameWhileTheOpenerWaits"});
+    QVERIFY(child.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+    const auto match = QRegularExpression("opener pid ([0-9]+)").match(out);
+    QVERIFY2(match.hasMatch(), qPrintable(out.right(3000)));
+    const qint64 pid = match.captured(1).toLongLong();
+    const bool gone = Gone(pid);
+    if (!gone) kill(static_cast<pid_t>(pid), SIGKILL);
+    QVERIFY2(gone, "the opener outlived the game");
+    QVERIFY2(out.contains("PASS   : DesktopTest::endTheGameWhileTheOpenerWaits()"),
+             qPrintable(out.right(3000)));
+  }
+
+  void endTheGameWhileTheOpenerWaits() {
+    if (!IsChild()) QSKIP("run by openerStillWaitingEndsWithTheGame");
+    QWidget table;
+    QProcess* opener = OpenHelpPage(&table, qEnvironmentVariable("BELOTE_TEST_OPENER"));
+    QVERIFY(opener != nullptr);
+    QVERIFY(opener->waitForStarted(10000));
+    std::printf("opener pid %lld\n", static_cast<long long>(opener->processId()));
+    std::fflush(stdout);
+    QTimer::singleShot(100, qApp, &QCoreApplication::quit);
+    QCOMPARE(QApplication::exec(), 0);
   }
 
   // --- X11, Wayland, and no display ---
