@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
 #include <QTranslator>
@@ -72,17 +73,50 @@ void ReleaseErrorOutput(bool replay) {
   h = {};
 }
 
+// Platforms Qt has no plugin for, named in its messages while the window
+// system is opened.
+QStringList& UnknownPlatforms() {
+  static QStringList names;
+  return names;
+}
+
+// The one line said when Qt gives up on its platform (its last message is
+// `fatal`): a platform that does not exist is a wrong name, not a display
+// that could not be opened.
+QByteArray FailureLine(const QString& fatal) {
+  QStringList displays = OpeningDisplay().split(QStringLiteral(" or "), Qt::SkipEmptyParts);
+  QStringList parts;
+  if (!UnknownPlatforms().isEmpty()) {
+    for (const QString& name : UnknownPlatforms()) displays.removeAll(name);
+    QString part = QStringLiteral("no Qt platform plugin named ") +
+                   UnknownPlatforms().join(QLatin1String(" or "));
+    static const QRegularExpression available(
+        QStringLiteral("Available platform plugins are: ([^\\n]*[^.\\n])"));
+    const QRegularExpressionMatch known = available.match(fatal);
+    if (known.hasMatch()) part += QStringLiteral(" (there are: ") + known.captured(1) + u')';
+    parts << part;
+  }
+  if (!displays.isEmpty() || parts.isEmpty())
+    parts << QStringLiteral("cannot open the display ") + displays.join(QLatin1String(" or "));
+  QString line = QStringLiteral("belote: ") + parts.join(QLatin1String("; "));
+  if (!displays.isEmpty())
+    line += QStringLiteral("; run it under a desktop session or with: xvfb-run ./belote");
+  return line.toLocal8Bit() + '\n';
+}
+
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg) {
-    // Qt gives up on its platform: say which display in one line and leave
-    // without the abort and its core dump.
+    // Qt gives up on its platform: say why in one line and leave without
+    // the abort and its core dump.
     ReleaseErrorOutput(false);
-    const QByteArray line = "belote: cannot open the display " + OpeningDisplay().toLocal8Bit() +
-                            "; run it under a desktop session or with: xvfb-run ./belote\n";
-    std::fputs(line.constData(), stderr);
+    std::fputs(FailureLine(message).constData(), stderr);
     std::fflush(stderr);
     std::_Exit(1);
   }
+  static const QRegularExpression notFound(
+      QStringLiteral("^Could not find the Qt platform plugin \"([^\"]*)\""));
+  const QRegularExpressionMatch unknown = notFound.match(message);
+  if (unknown.hasMatch()) UnknownPlatforms() << unknown.captured(1);
   HeldMessages().append(qFormatLogMessage(type, context, message));
 }
 
@@ -121,6 +155,7 @@ QString DisplayName(const DisplayEnvironment& env, const QString& platform) {
 void StartOnDisplay(const QString& displayName, const std::function<void()>& start) {
   OpeningDisplay() = displayName;
   HeldMessages().clear();
+  UnknownPlatforms().clear();
   const QtMessageHandler previous = qInstallMessageHandler(HoldOrFail);
   HoldErrorOutput();
   start();

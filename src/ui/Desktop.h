@@ -31,8 +31,9 @@ QString DisplayName(const DisplayEnvironment& env, const QString& platform);
 
 // Runs `start` (which makes the application object). Qt's messages while the
 // window system is being opened are held back; if the display cannot be
-// opened, one line naming it is written and the program ends with exit code
-// 1 instead of Qt's abort. Otherwise the held messages are written as usual.
+// opened, one line naming it (or naming the platform that Qt has no plugin
+// for) is written and the program ends with exit code 1 instead of Qt's
+// abort. Otherwise the held messages are written as usual.
 void StartOnDisplay(const QString& displayName, const std::function<void()>& start);
 
 // Keeps what Qt's own dialogs remember (the colour chooser's custom colours)

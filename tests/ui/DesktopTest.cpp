@@ -65,11 +65,13 @@ struct Run {
 
 // Starts the built game with the display variables given (an empty value
 // leaves the variable unset) and waits for it to end.
-Run StartGame(const QString& display, const QString& wayland, const QString& runtimeDir) {
+Run StartGame(const QString& display, const QString& wayland, const QString& runtimeDir,
+              const QString& platform = QString()) {
   QProcess game;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
     env.remove(QString::fromLatin1(name));
+  if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
   if (!display.isEmpty()) env.insert("DISPLAY", display);
   if (!wayland.isEmpty()) env.insert("WAYLAND_DISPLAY", wayland);
   if (!runtimeDir.isEmpty()) env.insert("XDG_RUNTIME_DIR", runtimeDir);
@@ -528,39 +530,66 @@ class DesktopTest : public QObject {
   }
 
   void displayThatCannotBeOpenedGivesOneLine_data() {
+    QTest::addColumn<QString>("platform");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("wayland");
     QTest::addColumn<QString>("named");
-    QTest::newRow("X11") << ":87"
+    QTest::addColumn<QString>("unknown");
+    QTest::newRow("X11") << ""
+                         << ":87"
                          << ""
-                         << ":87";
+                         << ":87"
+                         << "";
     QTest::newRow("Wayland") << ""
+                             << ""
                              << "belote-no-compositor"
-                             << "belote-no-compositor";
-    QTest::newRow("both") << ":87"
+                             << "belote-no-compositor"
+                             << "";
+    QTest::newRow("both") << ""
+                          << ":87"
                           << "belote-no-compositor"
-                          << ":87 or belote-no-compositor";
+                          << ":87 or belote-no-compositor"
+                          << "";
     QTest::newRow("none") << ""
                           << ""
+                          << ""
+                          << ""
                           << "";
+    // A platform name that Qt has no plugin for is no display.
+    QTest::newRow("unknown platform") << "bogus"
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "bogus";
+    QTest::newRow("unknown platform, then X11") << "bogus;xcb"
+                                                << ":87"
+                                                << ""
+                                                << ":87"
+                                                << "bogus";
   }
 
   void displayThatCannotBeOpenedGivesOneLine() {
+    QFETCH(QString, platform);
     QFETCH(QString, display);
     QFETCH(QString, wayland);
     QFETCH(QString, named);
+    QFETCH(QString, unknown);
     if (QFile::exists("/tmp/.X11-unix/X87")) QSKIP("an X server runs on :87 here");
     QTemporaryDir runtime;
     QVERIFY(runtime.isValid());
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const Run run = StartGame(display, wayland, runtime.path());
+    const Run run = StartGame(display, wayland, runtime.path(), platform);
     QCOMPARE(run.status, QProcess::NormalExit);
     QCOMPARE(run.exitCode, 1);
     const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     QVERIFY(lines[0].startsWith("belote: "));
     if (!named.isEmpty())
-      QVERIFY2(lines[0].contains("cannot open the display " + named), qPrintable(lines[0]));
+      QVERIFY2(lines[0].contains("cannot open the display " + named + ";"), qPrintable(lines[0]));
+    if (!unknown.isEmpty()) {
+      QVERIFY2(lines[0].contains("no Qt platform plugin named " + unknown), qPrintable(lines[0]));
+      QVERIFY2(!lines[0].contains("display " + unknown), qPrintable(lines[0]));
+    }
   }
 
   void startsAndEndsUnderWeston_data() {
