@@ -33,7 +33,7 @@ std::optional<std::int64_t> DealCount(const std::string& text) {
   return count;
 }
 
-// The seed from the command line, read as it always has been (a leading 0x
+// The seed from the command line, read like its other numbers (a leading 0x
 // for hexadecimal, a leading 0 for octal), or nothing when it is not a whole
 // number that fits in 64 bits.
 std::optional<std::int64_t> Seed(const std::string& text) {
@@ -62,10 +62,11 @@ int main(int argc, char** argv) {
   std::string deals;
   std::string seed;
   app.add_option("--deals", deals, "Deals to play to their end (redeals not counted)")->required();
-  app.add_option("--seed", seed,
-                 "Second the first shuffle is seeded with, each deal's one second later: a whole "
-                 "number from -9223372036854775808 up to 9223372036854775807, negative seconds "
-                 "(before 1970) included")
+  app.add_option(
+         "--seed", seed,
+         "Second the first shuffle is seeded with, each later shuffle one second more: a "
+         "whole number from -9223372036854775808 up to 9223372036854775807, negative seconds "
+         "(before 1970) included")
       ->required()
       ->type_name("INT");
   app.add_option("--human", human, "Who plays seat 1: computer or random")
