@@ -95,9 +95,12 @@ TEST(HelpPage, SaysWhatTheGameDoesWherePlayersGetLost) {
   // Collapse the page's line breaks, so that sentences are found whole.
   const QString text = QString(html).replace(QRegularExpression(QStringLiteral("\\s+")), " ");
   for (const char* words : {
-           // The taker left with exactly 30, and the capot bonus of 30.
+           // The taker left with exactly 30, and who keeps a capot bonus of 30.
            "exactement 30</strong>, ils sont ramenés à 0",
-           "ne garde jamais la prime de capot de 30",
+           "capot, un preneur à 20 marque 50",
+           // What a failed taker hands over, and where a pot goes.
+           "les annonces du preneur sont perdues",
+           "ramasse le pot avec les points de ce preneur",
            // Level with two or three seats: nothing happens, the pot waits.
            "égalité en tête avec deux ou trois autres joueurs",
            "le pot reste en attente",
@@ -114,8 +117,18 @@ TEST(HelpPage, SaysWhatTheGameDoesWherePlayersGetLost) {
            // The sound button right after DACCORD without the sound box.
            "le bouton affiche encore <strong>Oter le Son</strong>",
            "premier clic <em>met</em> le son",
-           // The points arrows go on from the number shown.
-           "Les flèches partent toujours du nombre affiché (750 puis la flèche du haut donne 850)",
+           // The points arrows go on from the number shown, or the last whole one.
+           "Les flèches partent du nombre affiché quand c'est un nombre entier (750 puis la flèche "
+           "du haut donne 850), sinon du dernier nombre entier que le champ a contenu",
+           // The suit chooser: where it opens, the refused suit, a press between tiles.
+           "s'ouvre en bas de la table, par-dessus le bas de vos premières cartes",
+           "son signe s'affiche dans la case ATOUT",
+           "ce signe reste dans la case ATOUT",
+           "Un clic tombé juste entre deux cases",
+           // Texts as the table shows them, and what the deal panel's counter is.
+           "Oter l' Animation",
+           "<span class=\"screen\">TOUR = 3</span> peut s'afficher au premier tour",
+           "La touche d'une carte déjà jouée ne joue rien",
            // Keyboard play: the French top row unshifted, arrows, suit chooser.
            "<kbd>&amp;</kbd> <kbd>é</kbd> <kbd>\"</kbd> <kbd>'</kbd> <kbd>(</kbd> <kbd>-</kbd> "
            "<kbd>è</kbd> <kbd>_</kbd>",
@@ -124,8 +137,13 @@ TEST(HelpPage, SaysWhatTheGameDoesWherePlayersGetLost) {
            "qui remporte chaque pli",
        })
     EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
-  for (const char* wrong : {"Le bouton indique ce qu'un clic fera.",
-                            "Le panneau du preneur affiche", "se tapent avec <kbd>Maj</kbd>"})
+  for (const char* wrong :
+       {"Le bouton indique ce qu'un clic fera.", "Le panneau du preneur affiche",
+        "se tapent avec <kbd>Maj</kbd>", "ne garde jamais la prime de capot de 30",
+        "s'ouvre sous le tapis", "le tour d'enchères et le joueur qui a ouvert",
+        "Les points du preneur et le pot vont au meilleur",
+        "Le pot attend le prochain preneur qui réussit son contrat", "Oter l'Animation",
+        "Les flèches partent toujours du nombre affiché", "exactement comme un clic sur la carte"})
     EXPECT_FALSE(text.contains(QString::fromUtf8(wrong))) << wrong;
 }
 

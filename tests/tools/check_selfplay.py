@@ -309,6 +309,31 @@ def command_line_case(tool, args):
     expect(r.returncode == 1 and "--seed" in r.stderr, "redeals past the limit", r.stderr)
     r = run_tool(tool, ["--deals", "2", "--seed", str(-2**63), "--human", "random"])
     expect(r.returncode == 0, "lowest seed", r.stderr)
+    # A seed past 64 bits is refused as it was typed, never taken as the
+    # nearest one; so is one without room for the deals.
+    for seed in ("99999999999999999999", "-99999999999999999999", str(2**63), "12abc"):
+        r = run_tool(tool, ["--deals", "1", "--seed", seed, "--human", "computer",
+                            "--transcript", "-"])
+        where = f"seed {seed}"
+        expect(r.returncode > 0 and r.stdout == "", where, f"exit {r.returncode}")
+        expect(f"--seed {seed}: the seed must be a whole number" in r.stderr, where, r.stderr)
+    r = run_tool(tool, ["--deals", "10", "--seed", hex(top), "--human", "computer"])
+    expect(r.returncode > 0 and f"--seed {hex(top)} leaves" in r.stderr, "seed without room",
+           r.stderr)
+
+    # A transcript that cannot be written stops the run at the first line
+    # that fails, not after all the deals.
+    if os.path.exists("/dev/full"):
+        for name, target, out in (("file", "/dev/full", None), ("stdout", "-", "/dev/full")):
+            argv = [tool, "--deals", "200000", "--seed", "1", "--human", "computer",
+                    "--transcript", target]
+            with open(out or os.devnull, "w") as sink:
+                r = subprocess.run(argv, stdout=sink, stderr=subprocess.PIPE, text=True,
+                                   timeout=600)
+            where = f"transcript to a full {name}"
+            expect(r.returncode == 1 and "writing the transcript to" in r.stderr, where, r.stderr)
+            stats = STATS_LINE.match(r.stderr.strip().splitlines()[-1])
+            expect(stats is not None and int(stats.group(1)) < 100, where, r.stderr)
 
     r = run_tool(tool, ["--deals", "0", "--seed", "1", "--human", "computer", "--transcript", "-"])
     expect(r.returncode == 0 and r.stdout == "", "zero deals", f"exit {r.returncode}")

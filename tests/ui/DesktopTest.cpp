@@ -1,11 +1,15 @@
 // The game on the desktops people have: boxes over the table wherever the
 // table is, Qt's own dialogs in French, the help page without a browser,
 // the choice between X11 and Wayland, and a display that cannot be opened.
+#include <signal.h>
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -19,6 +23,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -59,11 +65,13 @@ struct Run {
 
 // Starts the built game with the display variables given (an empty value
 // leaves the variable unset) and waits for it to end.
-Run StartGame(const QString& display, const QString& wayland, const QString& runtimeDir) {
+Run StartGame(const QString& display, const QString& wayland, const QString& runtimeDir,
+              const QString& platform = QString()) {
   QProcess game;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
     env.remove(QString::fromLatin1(name));
+  if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
   if (!display.isEmpty()) env.insert("DISPLAY", display);
   if (!wayland.isEmpty()) env.insert("WAYLAND_DISPLAY", wayland);
   if (!runtimeDir.isEmpty()) env.insert("XDG_RUNTIME_DIR", runtimeDir);
@@ -83,6 +91,22 @@ Run StartGame(const QString& display, const QString& wayland, const QString& run
 
 bool IsChild() {
   return qEnvironmentVariableIsSet(kChildVariable);
+}
+
+// A help page opener in `folder` that never answers.
+QString OpenerThatNeverAnswers(const QTemporaryDir& folder) {
+  const QString path = folder.filePath("opener");
+  QFile script(path);
+  if (!script.open(QIODevice::WriteOnly)) return {};
+  script.write("#!/bin/sh\nexec sleep 600\n");
+  script.close();
+  script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+// Whether process `pid` is gone for good: ended, and reaped by its parent.
+bool Gone(qint64 pid) {
+  return kill(static_cast<pid_t>(pid), 0) == -1 && errno == ESRCH;
 }
 
 // A headless Wayland compositor, with its X server when asked for; empty
@@ -254,6 +278,80 @@ class DesktopTest : public QObject {
              qPrintable(captions.join(", ")));
   }
 
+  void colourChooserKeepsNoFile_data() {
+    QTest::addColumn<bool>("homeExists");
+    // Qt keeps the chooser's custom colours in .config/QtProject.conf.
+    QTest::newRow("a pipe in place of Qt's file") << true;
+    QTest::newRow("a home that does not exist") << false;
+  }
+
+  void colourChooserKeepsNoFile() {
+    QFETCH(bool, homeExists);
+    if (IsChild()) QSKIP("the home is laid out by the parent test");
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const QString home = base.filePath("home");
+    const QString config = home + "/.config";
+    if (homeExists) {
+      QVERIFY(QDir().mkpath(config));
+      QCOMPARE(mkfifo(QFile::encodeName(config + "/QtProject.conf").constData(), 0600), 0);
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.remove("XDG_CONFIG_HOME");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert(kChildVariable, "1");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"chooseACustomColour"});
+    const bool ended = child.waitForFinished(60000);
+    if (!ended) {
+      child.kill();
+      child.waitForFinished(5000);
+    }
+    QVERIFY2(ended, "the colour chooser froze the game");
+    const QString out =
+        QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(out.right(3000)));
+    QVERIFY2(out.contains("PASS   : DesktopTest::chooseACustomColour()"),
+             qPrintable(out.right(3000)));
+    if (homeExists) {
+      // The pipe is still there, alone.
+      QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                      QDir::NoDotAndDotDot),
+               QStringList{"QtProject.conf"});
+      struct stat status {};
+      QCOMPARE(stat(QFile::encodeName(config + "/QtProject.conf").constData(), &status), 0);
+      QVERIFY(S_ISFIFO(status.st_mode));
+    } else {
+      QVERIFY(!QFileInfo::exists(config));
+    }
+  }
+
+  void chooseACustomColour() {
+    if (!IsChild()) QSKIP("run by colourChooserKeepsNoFile with a home of its own");
+    TForm1Options options = TestOptions();
+    // A quiet sound device: the start sequence shows no box of its own.
+    options.soundDevice = true;
+    auto form = std::make_unique<TForm1>(options);
+    form->show();
+    const QColor chosen(200, 30, 40);
+    WhenModalShows([&](QWidget* modal) {
+      auto* chooser = qobject_cast<QColorDialog*>(modal);
+      if (chooser == nullptr) return;
+      QColorDialog::setCustomColor(0, chosen);
+      chooser->setCurrentColor(chosen);
+      chooser->accept();
+    });
+    form->BitBtn1Click();
+    QCOMPARE(form->TableColour(), chosen);
+    // Qt writes the custom colours down when the chooser goes, with the
+    // table; the game keeps them for the session only.
+    form.reset();
+    QCOMPARE(QColor(QColorDialog::customColor(0)), chosen);
+  }
+
   // --- The help page ---
 
   void helpPageFallsBackToTheGameWindow() {
@@ -322,6 +420,96 @@ class DesktopTest : public QObject {
     QCOMPARE(HelpWindowOf(&table), nullptr);
   }
 
+  void helpPageThatCannotBeShownSaysSo_data() {
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("message");
+    QByteArray large;
+    while (large.size() <= 2 * 1024 * 1024) large += "<p>Le valet d'atout vaut 20.</p>\n";
+    QByteArray binary(256 * 1024, '\0');
+    for (qsizetype i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7 % 256);
+    const QString damaged = "La page d'aide Notice01.html est abîmée : ce n'est pas du texte.";
+    QTest::newRow("too large") << large
+                               << "La page d'aide Notice01.html est trop grande pour être "
+                                  "affichée.";
+    QTest::newRow("binary") << binary << damaged;
+    QTest::newRow("Latin-1") << QByteArray("<html><body><p>R\xe8gles du jeu</p></body></html>")
+                             << damaged;
+  }
+
+  void helpPageThatCannotBeShownSaysSo() {
+    QFETCH(QByteArray, page);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile file(folder.filePath("Notice01.html"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(page);
+    file.close();
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    QWidget table;
+    // Not even handed to the desktop's viewer: the game's window says why.
+    QPointer<QProcess> opener = OpenHelpPage(&table, "true");
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(opener.data(), nullptr);
+    QWidget* help = HelpWindowOf(&table);
+    QVERIFY(help != nullptr && help->isVisible());
+    QCOMPARE(help->findChild<QTextBrowser*>("HelpText")->toPlainText(), message);
+  }
+
+  void openerThatNeverAnswersIsGivenUp() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString opener = OpenerThatNeverAnswers(folder);
+    QWidget table;
+    QPointer<QProcess> process = OpenHelpPage(&table, opener, 300);
+    QVERIFY(process != nullptr);
+    QVERIFY(process->waitForStarted(10000));
+    const qint64 pid = process->processId();
+    QTRY_VERIFY(HelpWindowOf(&table) != nullptr && HelpWindowOf(&table)->isVisible());
+    QVERIFY(HelpWindowOf(&table)
+                ->findChild<QTextBrowser*>("HelpText")
+                ->toPlainText()
+                .contains("belote", Qt::CaseInsensitive));
+    QVERIFY(Gone(pid));
+    QTRY_VERIFY(process.isNull());
+  }
+
+  void openerStillWaitingEndsWithTheGame() {
+    if (IsChild()) QSKIP("the opener is written by the parent test");
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("BELOTE_TEST_OPENER", OpenerThatNeverAnswers(folder));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert(kChildVariable, "1");
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"endTheGameWhileTheOpenerWaits"});
+    QVERIFY(child.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
+    const auto match = QRegularExpression("opener pid ([0-9]+)").match(out);
+    QVERIFY2(match.hasMatch(), qPrintable(out.right(3000)));
+    const qint64 pid = match.captured(1).toLongLong();
+    const bool gone = Gone(pid);
+    if (!gone) kill(static_cast<pid_t>(pid), SIGKILL);
+    QVERIFY2(gone, "the opener outlived the game");
+    QVERIFY2(out.contains("PASS   : DesktopTest::endTheGameWhileTheOpenerWaits()"),
+             qPrintable(out.right(3000)));
+  }
+
+  void endTheGameWhileTheOpenerWaits() {
+    if (!IsChild()) QSKIP("run by openerStillWaitingEndsWithTheGame");
+    QWidget table;
+    QProcess* opener = OpenHelpPage(&table, qEnvironmentVariable("BELOTE_TEST_OPENER"));
+    QVERIFY(opener != nullptr);
+    QVERIFY(opener->waitForStarted(10000));
+    std::printf("opener pid %lld\n", static_cast<long long>(opener->processId()));
+    std::fflush(stdout);
+    QTimer::singleShot(100, qApp, &QCoreApplication::quit);
+    QCOMPARE(QApplication::exec(), 0);
+  }
+
   // --- X11, Wayland, and no display ---
 
   void platformFollowsTheXServer() {
@@ -342,39 +530,66 @@ class DesktopTest : public QObject {
   }
 
   void displayThatCannotBeOpenedGivesOneLine_data() {
+    QTest::addColumn<QString>("platform");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("wayland");
     QTest::addColumn<QString>("named");
-    QTest::newRow("X11") << ":87"
+    QTest::addColumn<QString>("unknown");
+    QTest::newRow("X11") << ""
+                         << ":87"
                          << ""
-                         << ":87";
+                         << ":87"
+                         << "";
     QTest::newRow("Wayland") << ""
+                             << ""
                              << "belote-no-compositor"
-                             << "belote-no-compositor";
-    QTest::newRow("both") << ":87"
+                             << "belote-no-compositor"
+                             << "";
+    QTest::newRow("both") << ""
+                          << ":87"
                           << "belote-no-compositor"
-                          << ":87 or belote-no-compositor";
+                          << ":87 or belote-no-compositor"
+                          << "";
     QTest::newRow("none") << ""
                           << ""
+                          << ""
+                          << ""
                           << "";
+    // A platform name that Qt has no plugin for is no display.
+    QTest::newRow("unknown platform") << "bogus"
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "bogus";
+    QTest::newRow("unknown platform, then X11") << "bogus;xcb"
+                                                << ":87"
+                                                << ""
+                                                << ":87"
+                                                << "bogus";
   }
 
   void displayThatCannotBeOpenedGivesOneLine() {
+    QFETCH(QString, platform);
     QFETCH(QString, display);
     QFETCH(QString, wayland);
     QFETCH(QString, named);
+    QFETCH(QString, unknown);
     if (QFile::exists("/tmp/.X11-unix/X87")) QSKIP("an X server runs on :87 here");
     QTemporaryDir runtime;
     QVERIFY(runtime.isValid());
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const Run run = StartGame(display, wayland, runtime.path());
+    const Run run = StartGame(display, wayland, runtime.path(), platform);
     QCOMPARE(run.status, QProcess::NormalExit);
     QCOMPARE(run.exitCode, 1);
     const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     QVERIFY(lines[0].startsWith("belote: "));
     if (!named.isEmpty())
-      QVERIFY2(lines[0].contains("cannot open the display " + named), qPrintable(lines[0]));
+      QVERIFY2(lines[0].contains("cannot open the display " + named + ";"), qPrintable(lines[0]));
+    if (!unknown.isEmpty()) {
+      QVERIFY2(lines[0].contains("no Qt platform plugin named " + unknown), qPrintable(lines[0]));
+      QVERIFY2(!lines[0].contains("display " + unknown), qPrintable(lines[0]));
+    }
   }
 
   void startsAndEndsUnderWeston_data() {

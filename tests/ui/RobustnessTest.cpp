@@ -1,6 +1,10 @@
 // The table under careless hands and in a damaged game folder: odd points
 // and names, clicks at the wrong moments, the window closed whenever the
 // player likes, and pictures, sounds or the help page gone missing.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,6 +19,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +29,7 @@
 #include "engine/CardRules.h"
 #include "ui/Apropos.h"
 #include "ui/GamePictures.h"
+#include "ui/GameSound.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Unit1.h"
 #include "ui/Unit3.h"
@@ -771,6 +777,44 @@ class RobustnessTest : public QObject {
       for (const char* word : {"So/", "wav", "Wav", "Notice01", "introuvable"})
         QVERIFY2(b.text.find(word) == std::string::npos, b.text.c_str());
     }
+  }
+
+  void pipeInPlaceOfASoundLetsTheGameEnd() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(CopyGameFolder(folder.path()));
+    // The first sound of the game, played as the table comes up.
+    const QString sound = folder.filePath("So/sonoui.wav");
+    QVERIFY(QFile::remove(sound));
+    QCOMPARE(mkfifo(QFile::encodeName(sound).constData(), 0600), 0);
+    std::unique_ptr<QProcess> child(RunChild("quitWithAPipeForASound", folder.path()));
+    const QString out = QString::fromUtf8(child->readAllStandardOutput());
+    const QString err = QString::fromUtf8(child->readAllStandardError());
+    // A reader left waiting on the pipe keeps the program from ending.
+    QVERIFY2(child->state() == QProcess::NotRunning, "the game did not end after Quitter");
+    QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
+             qPrintable(WhyChildFailed(out + err)));
+  }
+
+  void quitWithAPipeForASound() {
+    if (!IsChild()) QSKIP("played by pipeInPlaceOfASoundLetsTheGameEnd in a damaged folder");
+    // Sounds go the real way, to the multimedia back end.
+    TForm1Options options = Options();
+    options.soundDevice = true;
+    options.soundSink = nullptr;
+    auto form = test::StartedTable(options);
+    // The back end reads files in a thread of its own: one blocked on the
+    // pipe would keep the program from ending.
+    QTest::qWait(200);
+    // Nothing but a whole WAV sound is handed over.
+    QVERIFY(ReadGameSound("So/sonoui.wav").isEmpty());
+    QVERIFY(!ReadGameSound("So/V.Wav").isEmpty());
+    QVERIFY(ReadGameSound("Im/Oui.Bmp").isEmpty());
+    QFile cut("So/V.Wav");
+    QVERIFY(cut.resize(40));
+    QVERIFY(ReadGameSound("So/V.Wav").isEmpty());
+    form->BoutonQClick();
+    QTRY_VERIFY(!form->isVisible());
   }
 
   void pictureListCoversEveryFileTheGameReads() {

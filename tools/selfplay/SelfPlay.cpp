@@ -25,8 +25,12 @@ RunResult RunSelfPlay(const RunOptions& options) {
   SelfPlayTable table(s, human, options.transcript != nullptr);
   SteppingClock clock(options.seed);
   std::unique_ptr<DealCounter> counter;
+  const TranscriptWriter* writer = nullptr;
   if (options.transcript != nullptr) {
-    counter = std::make_unique<TranscriptWriter>(s, table, options.deals, *options.transcript);
+    auto transcript =
+        std::make_unique<TranscriptWriter>(s, table, options.deals, *options.transcript);
+    writer = transcript.get();
+    counter = std::move(transcript);
   } else {
     counter = std::make_unique<DealCounter>(table, options.deals);
   }
@@ -63,6 +67,11 @@ RunResult RunSelfPlay(const RunOptions& options) {
     result.error = e.what();
   }
   result.deals = counter->DealsPlayed();
+  if (writer != nullptr && writer->WriteFailed()) {
+    result.transcriptFailed = true;
+    result.error = "writing the transcript failed after " + std::to_string(result.deals) + " deals";
+    return result;
+  }
   if (checker != nullptr && !checker->Breach().empty()) {
     result.error = checker->Breach();
     return result;

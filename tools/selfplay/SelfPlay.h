@@ -22,7 +22,8 @@ struct RunOptions {
 
 struct RunResult {
   std::int64_t deals = 0;
-  std::string error;  // empty when the run went through
+  std::string error;              // empty when the run went through
+  bool transcriptFailed = false;  // the run stopped at a transcript line it could not write
 };
 
 RunResult RunSelfPlay(const RunOptions& options);

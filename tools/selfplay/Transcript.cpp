@@ -151,6 +151,11 @@ void TranscriptWriter::WriteDeal() {
   // Texts are UTF-8; a stray byte must not end the run.
   out_ << deal_.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
   deal_ = Json();
+  // Playing on would only fill a transcript nobody gets.
+  if (!out_) {
+    writeFailed_ = true;
+    table_.Stop();
+  }
 }
 
 }  // namespace belote::selfplay

@@ -52,6 +52,10 @@ class TranscriptWriter : public DealCounter {
   void TrickClosing() override;
   void DealScored() override;
 
+  // A line could not be written (a full disk, a closed pipe): the run was
+  // stopped there.
+  bool WriteFailed() const { return writeFailed_; }
+
  private:
   void WriteDeal();
 
@@ -63,6 +67,7 @@ class TranscriptWriter : public DealCounter {
   int dealNo_ = 0;
   bool gameWon_ = false;
   bool openerKnown_ = false;
+  bool writeFailed_ = false;
 };
 
 }  // namespace belote::selfplay

@@ -2,10 +2,12 @@
 // computer rules or by random choices, and can write what happened in every
 // deal as JSON lines.
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -31,6 +33,18 @@ std::optional<std::int64_t> DealCount(const std::string& text) {
   return count;
 }
 
+// The seed from the command line, read like its other numbers (a leading 0x
+// for hexadecimal, a leading 0 for octal), or nothing when it is not a whole
+// number that fits in 64 bits.
+std::optional<std::int64_t> Seed(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  errno = 0;
+  char* end = nullptr;
+  const long long seed = std::strtoll(text.c_str(), &end, 0);
+  if (errno == ERANGE || end != text.c_str() + text.size()) return std::nullopt;
+  return seed;
+}
+
 int Refuse(const std::string& message) {
   std::cerr << "belote-selfplay: " << message << "\n";
   return 2;
@@ -46,8 +60,15 @@ int main(int argc, char** argv) {
   std::string human;
   std::string transcriptPath;
   std::string deals;
+  std::string seed;
   app.add_option("--deals", deals, "Deals to play to their end (redeals not counted)")->required();
-  app.add_option("--seed", options.seed, "Second the first shuffle is seeded with")->required();
+  app.add_option(
+         "--seed", seed,
+         "Second the first shuffle is seeded with, each later shuffle one second more: a "
+         "whole number from -9223372036854775808 up to 9223372036854775807, negative seconds "
+         "(before 1970) included")
+      ->required()
+      ->type_name("INT");
   app.add_option("--human", human, "Who plays seat 1: computer or random")
       ->required()
       ->check(CLI::IsMember({"computer", "random"}));
@@ -68,11 +89,18 @@ int main(int argc, char** argv) {
                   std::to_string(kMostDeals) + " (a longer run would take days)");
   }
   options.deals = *count;
+  const std::optional<std::int64_t> first = Seed(seed);
+  if (!first) {
+    return Refuse("--seed " + seed + ": the seed must be a whole number from " +
+                  std::to_string(std::numeric_limits<std::int64_t>::min()) + " up to " +
+                  std::to_string(std::numeric_limits<std::int64_t>::max()));
+  }
+  options.seed = *first;
   // Every deal is shuffled with a second of its own, counted up from the
   // seed; past the largest second there is none left.
   const std::int64_t lastSecond = std::numeric_limits<std::int64_t>::max();
   if (options.deals > 0 && options.seed > 0 && lastSecond - options.seed < options.deals - 1) {
-    return Refuse("--seed " + std::to_string(options.seed) + " leaves seconds for only " +
+    return Refuse("--seed " + seed + " leaves seconds for only " +
                   std::to_string(lastSecond - options.seed + 1) +
                   " deals; choose a smaller seed for " + std::to_string(options.deals) + " deals");
   }
@@ -96,15 +124,20 @@ int main(int argc, char** argv) {
   const auto result = belote::selfplay::RunSelfPlay(options);
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
+  const std::string transcriptName = transcriptPath == "-" ? "the standard output" : transcriptPath;
   int status = 0;
-  if (!result.error.empty()) {
+  if (result.transcriptFailed) {
+    std::cerr << "belote-selfplay: writing the transcript to " << transcriptName
+              << " failed; the run stopped there\n";
+    status = 1;
+  } else if (!result.error.empty()) {
     std::cerr << "belote-selfplay: " << result.error << "\n";
     status = 1;
   }
-  if (options.transcript != nullptr) {
+  if (options.transcript != nullptr && !result.transcriptFailed) {
     options.transcript->flush();
     if (!*options.transcript) {
-      std::cerr << "belote-selfplay: writing the transcript failed\n";
+      std::cerr << "belote-selfplay: writing the transcript to " << transcriptName << " failed\n";
       status = 1;
     }
   }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QStringList>
 #include <QTranslator>
 #include <cstdio>
@@ -71,22 +73,59 @@ void ReleaseErrorOutput(bool replay) {
   h = {};
 }
 
+// How to run the game anyway when no display opens.
+constexpr char kRunAnyway[] = "; run it under a desktop session or with: xvfb-run ./belote";
+
+// Platforms Qt has no plugin for, named in its messages while the window
+// system is opened.
+QStringList& UnknownPlatforms() {
+  static QStringList names;
+  return names;
+}
+
+// The one line said when Qt gives up on its platform (its last message is
+// `fatal`): a platform that does not exist is a wrong name, not a display
+// that could not be opened.
+QByteArray FailureLine(const QString& fatal) {
+  QStringList displays = OpeningDisplay().split(QStringLiteral(" or "), Qt::SkipEmptyParts);
+  QStringList parts;
+  if (!UnknownPlatforms().isEmpty()) {
+    for (const QString& name : UnknownPlatforms()) displays.removeAll(name);
+    QString part = QStringLiteral("no Qt platform plugin named ") +
+                   UnknownPlatforms().join(QLatin1String(" or "));
+    static const QRegularExpression available(
+        QStringLiteral("Available platform plugins are: ([^\\n]*[^.\\n])"));
+    const QRegularExpressionMatch known = available.match(fatal);
+    if (known.hasMatch()) part += QStringLiteral(" (there are: ") + known.captured(1) + u')';
+    parts << part;
+  }
+  if (!displays.isEmpty() || parts.isEmpty())
+    parts << QStringLiteral("cannot open the display ") + displays.join(QLatin1String(" or "));
+  QString line = QStringLiteral("belote: ") + parts.join(QLatin1String("; "));
+  if (!displays.isEmpty()) line += QLatin1String(kRunAnyway);
+  return line.toLocal8Bit() + '\n';
+}
+
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg) {
-    // Qt gives up on its platform: say which display in one line and leave
-    // without the abort and its core dump.
+    // Qt gives up on its platform: say why in one line and leave without
+    // the abort and its core dump.
     ReleaseErrorOutput(false);
-    TellNoDisplay(QStringLiteral("cannot open the display ") + OpeningDisplay());
+    std::fputs(FailureLine(message).constData(), stderr);
+    std::fflush(stderr);
     std::_Exit(1);
   }
+  static const QRegularExpression notFound(
+      QStringLiteral("^Could not find the Qt platform plugin \"([^\"]*)\""));
+  const QRegularExpressionMatch unknown = notFound.match(message);
+  if (unknown.hasMatch()) UnknownPlatforms() << unknown.captured(1);
   HeldMessages().append(qFormatLogMessage(type, context, message));
 }
 
 }  // namespace
 
 void TellNoDisplay(const QString& why) {
-  const QByteArray line = "belote: " + why.toLocal8Bit() +
-                          "; run it under a desktop session or with: xvfb-run ./belote\n";
+  const QByteArray line = "belote: " + why.toLocal8Bit() + kRunAnyway + '\n';
   std::fputs(line.constData(), stderr);
   std::fflush(stderr);
 }
@@ -124,6 +163,7 @@ QString DisplayName(const DisplayEnvironment& env, const QString& platform) {
 void StartOnDisplay(const QString& displayName, const std::function<void()>& start) {
   OpeningDisplay() = displayName;
   HeldMessages().clear();
+  UnknownPlatforms().clear();
   const QtMessageHandler previous = qInstallMessageHandler(HoldOrFail);
   HoldErrorOutput();
   start();
@@ -131,6 +171,18 @@ void StartOnDisplay(const QString& displayName, const std::function<void()>& sta
   qInstallMessageHandler(previous);
   for (const QString& m : HeldMessages()) std::fprintf(stderr, "%s\n", qPrintable(m));
   HeldMessages().clear();
+}
+
+void KeepQtSettingsInMemory() {
+  // Qt keeps them in a settings file, QtProject.conf. The game writes no
+  // file, and a named pipe found there would freeze it for good. Below
+  // /dev/null, which is no folder, no file can be read and no folder can be
+  // made, whoever runs the game.
+  const QString nowhere = QStringLiteral("/dev/null/belote");
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+      QSettings::setPath(format, scope, nowhere);
+  }
 }
 
 bool LoadQtFrench(QCoreApplication& app) {

@@ -1,6 +1,6 @@
 // How the game settles into the desktop it is started on: which of the
 // window systems it talks to, one clear line when that cannot be opened, and
-// Qt's own dialogs in French like the rest of the game.
+// Qt's own dialogs in French like the rest of the game, keeping no file.
 #pragma once
 
 #include <QString>
@@ -35,9 +35,15 @@ void TellNoDisplay(const QString& why);
 
 // Runs `start` (which makes the application object). Qt's messages while the
 // window system is being opened are held back; if the display cannot be
-// opened, one line naming it is written and the program ends with exit code
-// 1 instead of Qt's abort. Otherwise the held messages are written as usual.
+// opened, one line naming it (or naming the platform that Qt has no plugin
+// for) is written and the program ends with exit code 1 instead of Qt's
+// abort. Otherwise the held messages are written as usual.
 void StartOnDisplay(const QString& displayName, const std::function<void()>& start);
+
+// Keeps what Qt's own dialogs remember (the colour chooser's custom colours)
+// for this session only: Qt reads and writes no settings file of the user's
+// nor of the system's from then on, and makes no folder for one.
+void KeepQtSettingsInMemory();
 
 // Loads Qt's own French texts (colour chooser, standard buttons ...) into
 // `app`; false when Debian's translations are not installed.

@@ -2,14 +2,13 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
 
 #include "model/PictureFiles.h"
+#include "ui/desktop/BoundedFile.h"
 
 namespace belote {
 
@@ -62,14 +61,10 @@ bool BitmapIsWhole(const QByteArray& data) {
 QImage ReadGamePicture(const QString& path) {
   // Opening a named pipe would wait for a writer for ever, and a device may
   // never end: only a regular file is a picture.
-  const QFileInfo info(path);
-  if (!info.isFile() || info.size() > kLargestPicture) return {};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = file.read(kLargestPicture + 1);
-  if (data.size() > kLargestPicture || !BitmapIsWhole(data)) return {};
+  const BoundedRead read = ReadBoundedFile(path, kLargestPicture);
+  if (read.result != BoundedRead::Result::Read || !BitmapIsWhole(read.data)) return {};
   QBuffer buffer;
-  buffer.setData(data);
+  buffer.setData(read.data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   return reader.read();

@@ -1,21 +1,29 @@
-// The game's sound effects, played one at a time from the So folder.
+// The game's sounds: each file of the So folder is read by the game itself,
+// as safely as its pictures, and only its bytes reach the multimedia back
+// end, never the file.
 #pragma once
 
-#include <QObject>
-#include <string>
+#include <QByteArray>
+#include <QString>
 
+class QObject;
 class QSoundEffect;
 
 namespace belote {
 
+// The bytes of the sound `path` when it is a regular file of a sound's
+// size holding a WAV sound the back end can play; empty otherwise (a
+// missing file, a named pipe, a device, a huge file, anything but a sound).
+QByteArray ReadGameSound(const QString& path);
+
 class GameSound {
  public:
-  // `owner` keeps the player for as long as the table lives.
+  // The player of sounds lives as long as `owner`.
   explicit GameSound(QObject* owner) : owner_(owner) {}
 
-  // Starts `file` ("So/C.Wav", from the working directory) and returns at
-  // once; a new sound cuts the one still playing. A missing file stays silent.
-  void Play(const std::string& file);
+  // Plays `file` (a path from the working directory). A new sound cuts the
+  // one still playing; a file that cannot be played stays silent.
+  void Play(const QString& file);
 
  private:
   QObject* owner_;

@@ -12,15 +12,25 @@ namespace belote {
 // The desktop's opener of documents.
 inline constexpr const char* kDesktopOpener = "xdg-open";
 
-// Opens the help page of the working directory with `opener` (a program
-// given the page's path). When the opener is missing, cannot start or ends
-// with an error, the page is shown in the game's own help window, which
-// `table` owns. A missing page shows nothing at all. Returns the opener while
-// it runs (it deletes itself when it ends), or nullptr when none was started.
-QProcess* OpenHelpPage(QWidget* table, const QString& opener = QString::fromLatin1(kDesktopOpener));
+// How long the opener may take to say whether it shows the page; one that
+// has not answered by then is not waited for any longer.
+inline constexpr int kOpenerPatienceMs = 5000;
 
-// The game's own help window showing `page`; made once for `table` and
-// brought to the front on later calls.
+// Opens the help page of the working directory with `opener` (a program
+// given the page's path). When the opener is missing, cannot start, ends
+// with an error or has not ended after `patienceMs`, the page is shown in
+// the game's own help window, which `table` owns; an opener given up on is
+// ended, as is one still running when the program ends. A missing page
+// shows nothing at all; a page that cannot be shown (too large, not text)
+// is not handed to the opener, and the help window says so instead. Returns
+// the opener while it runs (it deletes itself when it ends), or nullptr
+// when none was started.
+QProcess* OpenHelpPage(QWidget* table, const QString& opener = QString::fromLatin1(kDesktopOpener),
+                       int patienceMs = kOpenerPatienceMs);
+
+// The game's own help window showing `page`, or a short message when the
+// page cannot be shown; made once for `table` and brought to the front on
+// later calls.
 QWidget* ShowHelpWindow(QWidget* table, const QString& page);
 
 }  // namespace belote

@@ -22,6 +22,7 @@
 #include "ui/boxes/Unit2.h"
 #include "ui/boxes/Unit3.h"
 #include "ui/desktop/ClothPictures.h"
+#include "ui/desktop/Desktop.h"
 #include "ui/desktop/GamePictures.h"
 #include "ui/desktop/WindowManager.h"
 #include "ui/record/CardNames.h"
@@ -220,7 +221,7 @@ void TForm1::PlaySound(const std::string& file) {
     options_.soundSink(file);
     return;
   }
-  sound_.Play(file);
+  sound_.Play(QString::fromStdString(file));
 }
 
 // ---------------------------------------------------------------------------
@@ -342,6 +343,8 @@ void TForm1::BitBtn1Click() {
   // One chooser for the whole game: building a new one each time left a
   // little memory behind with every visit.
   if (ColorDialog1 == nullptr) {
+    // Its custom colours last for the game only, like every other choice.
+    KeepQtSettingsInMemory();
     ColorDialog1 = new QColorDialog(this);
     ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
   }
