@@ -5,9 +5,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 #include <array>
@@ -20,6 +23,7 @@
 #include "model/Cards.h"
 #include "ui/boxes/TableBox.h"
 #include "ui/boxes/Unit3.h"
+#include "ui/desktop/HelpPage.h"
 #include "ui/record/CardNames.h"
 #include "ui/record/Spoken.h"
 #include "ui/record/TableAnnouncer.h"
@@ -293,6 +297,26 @@ class AccessibilityTest : public QObject {
     // The keyboard is back where it was.
     QCOMPARE(QApplication::focusWidget(), name);
     SetBoxMode(BoxMode::Decided);
+  }
+
+  void helpPageIsReadByLinesAndHeadings() {
+    QWidget table;
+    QWidget* window = ShowHelpWindow(&table, QDir::current().absoluteFilePath("Notice01.html"));
+    auto* text = window->findChild<QTextBrowser*>("HelpText");
+    QVERIFY(text != nullptr);
+    // A caret the arrows move, line by line, for the screen reader to read.
+    QVERIFY(text->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    const auto heading = [&] { return text->textCursor().block().blockFormat().headingLevel(); };
+    QTest::keyClick(text, Qt::Key_H);
+    QVERIFY(heading() > 0);
+    const int first = text->textCursor().position();
+    QTest::keyClick(text, Qt::Key_H);
+    QVERIFY(heading() > 0);
+    QVERIFY(text->textCursor().position() > first);
+    QTest::keyClick(text, Qt::Key_H, Qt::ShiftModifier);
+    QCOMPARE(text->textCursor().position(), first);
+    QTest::keyClick(text, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
   }
 
   void keysPlayTheHandLikeClicks() {

@@ -9,9 +9,9 @@
 #include <QPushButton>
 
 #include "model/PictureFiles.h"
-#include "ui/boxes/ScreenPlacement.h"
 #include "ui/desktop/GamePictures.h"
 #include "ui/desktop/MemoryStatus.h"
+#include "ui/desktop/ScreenPlacement.h"
 
 namespace belote {
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "ui/boxes/InputBlock.h"
-#include "ui/boxes/ScreenPlacement.h"
+#include "ui/desktop/ScreenPlacement.h"
 
 namespace belote {
 

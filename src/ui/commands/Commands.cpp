@@ -76,6 +76,11 @@ std::vector<Binding> MakeBindings() {
     b.push_back({KeyPlace::Chooser, key, Pad::Never, Command::NextTile, 0});
   for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
     b.push_back({KeyPlace::Chooser, key, Pad::Never, Command::PressFocusedTile, 0});
+
+  // The help page, read line by line with the arrows; H and Shift+H go from
+  // heading to heading, Escape closes it.
+  b.push_back({KeyPlace::HelpPage, Qt::Key_H, Pad::Never, Command::NextHeading, 0});
+  b.push_back({KeyPlace::HelpPage, Qt::Key_Escape, Pad::Never, Command::CloseWindow, 0});
   return b;
 }
 
@@ -91,7 +96,7 @@ bool IsReaderModifier(int key) {
 // Orders a key held down may repeat: walking along the cards or the tiles.
 bool Repeats(Command c) {
   return c == Command::PreviousCard || c == Command::NextCard || c == Command::PreviousTile ||
-         c == Command::NextTile;
+         c == Command::NextTile || c == Command::NextHeading;
 }
 
 }  // namespace
@@ -120,6 +125,9 @@ Order KeyReader::Press(KeyPlace place, int key, Qt::KeyboardModifiers modifiers,
   for (const Binding& b : Bindings()) {
     if (b.place != place || b.key != key || (pad && b.pad == Pad::Never)) continue;
     if (autoRepeat && !Repeats(b.command)) return {};
+    // Shift turns the way through the headings back.
+    if (b.command == Command::NextHeading && (modifiers & Qt::ShiftModifier))
+      return {Command::PreviousHeading, 0};
     return {b.command, b.arg};
   }
   return {};

@@ -29,6 +29,9 @@ enum class Command {
   ReviewTrump,     // the trump and the taker, or the bidding so far
   ReviewPlayable,  // the cards the rules let the player play now
   RepeatNews,      // the last news again
+  NextHeading,     // the help page: to the next heading
+  PreviousHeading,
+  CloseWindow,  // the help page's window
 };
 
 // Orders that only speak: they change nothing in the game, and the table
@@ -49,6 +52,7 @@ enum class KeyPlace {
   Field,         // a text field of the table: its keys are its own
   OptionsPanel,  // the options panel shown at start (not its name or points field)
   Chooser,       // the suit chooser of the second round
+  HelpPage,      // the game's own window showing the help page
 };
 
 // Reads the keys one after the other. The keys a screen reader keeps for

@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -15,7 +18,9 @@
 #include <QWidget>
 #include <optional>
 
+#include "ui/commands/Commands.h"
 #include "ui/desktop/BoundedFile.h"
+#include "ui/desktop/ScreenPlacement.h"
 
 namespace belote {
 
@@ -55,30 +60,103 @@ std::optional<QString> ReadHelpPage(const QString& page, QString* why) {
   return text;
 }
 
+// The game's own window for the help page. The page has a caret, so that a
+// screen reader reads it line by line as the arrows move it, and the keys of
+// the help page take the caret from heading to heading or close the window.
+class HelpWindow : public QWidget {
+ public:
+  explicit HelpWindow(QWidget* table)
+      : QWidget(table, Qt::Window), browser_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    browser_->setObjectName(QStringLiteral("HelpText"));
+    browser_->setAccessibleName(QStringLiteral("Aide"));
+    browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    // Links to the web leave for the desktop's browser; links within the
+    // page stay here.
+    browser_->setOpenExternalLinks(true);
+    browser_->document()->setDefaultStyleSheet(QString::fromLatin1(kPlainStyle));
+    browser_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(kWidth, kHeight);
+  }
+
+  QTextBrowser* Browser() const { return browser_; }
+
+  // Beside the table, leaving `keepVisible` uncovered where there is room.
+  void PlaceBeside(const QWidget* table, QRect keepVisible) {
+    const QScreen* screen = table->screen();
+    if (screen == nullptr) return;
+    // The window manager's frame will be as wide as the table's.
+    const QMargins frame(table->geometry().left() - table->frameGeometry().left(),
+                         table->geometry().top() - table->frameGeometry().top(),
+                         table->frameGeometry().right() - table->geometry().right(),
+                         table->frameGeometry().bottom() - table->geometry().bottom());
+    const QRect place = PlaceBesideTable(screen->availableGeometry(), table->frameGeometry(),
+                                         keepVisible, QSize(kWidth, kHeight).grownBy(frame));
+    resize(place.size().shrunkBy(frame));
+    move(place.topLeft());
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != browser_ || event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Order order =
+        keys_.Press(KeyPlace::HelpPage, key->key(), key->modifiers(), key->isAutoRepeat());
+    switch (order.command) {
+      case Command::NextHeading:
+        ToHeading(true);
+        return true;
+      case Command::PreviousHeading:
+        ToHeading(false);
+        return true;
+      case Command::CloseWindow:
+        close();
+        return true;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  static constexpr int kWidth = 640;
+  static constexpr int kHeight = 560;
+
+  // Moves the caret to the start of the next (or previous) heading.
+  void ToHeading(bool forward) {
+    QTextCursor cursor = browser_->textCursor();
+    QTextBlock block = cursor.block();
+    for (block = forward ? block.next() : block.previous(); block.isValid();
+         block = forward ? block.next() : block.previous()) {
+      if (block.blockFormat().headingLevel() > 0) {
+        cursor.setPosition(block.position());
+        browser_->setTextCursor(cursor);
+        browser_->ensureCursorVisible();
+        return;
+      }
+    }
+  }
+
+  QTextBrowser* browser_;
+  KeyReader keys_;
+};
+
 }  // namespace
 
-QWidget* ShowHelpWindow(QWidget* table, const QString& page) {
-  auto* window = table != nullptr ? table->findChild<QWidget*>(QStringLiteral("HelpWindow"),
-                                                               Qt::FindDirectChildrenOnly)
+QWidget* ShowHelpWindow(QWidget* table, const QString& page, QRect keepVisible) {
+  auto* window = table != nullptr ? table->findChild<HelpWindow*>(QStringLiteral("HelpWindow"),
+                                                                  Qt::FindDirectChildrenOnly)
                                   : nullptr;
   if (window == nullptr) {
     // A window of its own beside the table, not a box: the player reads it
     // while he plays.
-    window = new QWidget(table, Qt::Window);
-    window->setObjectName(QStringLiteral("HelpWindow"));
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* browser = new QTextBrowser(window);
-    browser->setObjectName(QStringLiteral("HelpText"));
-    // Links to the web leave for the desktop's browser; links within the
-    // page stay here.
-    browser->setOpenExternalLinks(true);
-    browser->document()->setDefaultStyleSheet(QString::fromLatin1(kPlainStyle));
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-    window->resize(640, 560);
+    window = new HelpWindow(table);
+    if (table != nullptr) window->PlaceBeside(table, keepVisible);
   }
-  auto* browser = window->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+  QTextBrowser* browser = window->Browser();
   QString why;
   std::optional<QString> html = ReadHelpPage(page, &why);
   if (html) {
@@ -101,21 +179,22 @@ QWidget* ShowHelpWindow(QWidget* table, const QString& page) {
   window->show();
   window->raise();
   window->activateWindow();
+  browser->setFocus(Qt::OtherFocusReason);
   return window;
 }
 
-QProcess* OpenHelpPage(QWidget* table, const QString& opener, int patienceMs) {
+QProcess* OpenHelpPage(QWidget* table, const QString& opener, int patienceMs, QRect keepVisible) {
   const QString page = QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFile));
   QString why;
   if (!ReadHelpPage(page, &why)) {
     // No page, nothing to show; a damaged one is not worth a viewer.
-    if (!why.isEmpty()) ShowHelpWindow(table, page);
+    if (!why.isEmpty()) ShowHelpWindow(table, page, keepVisible);
     return nullptr;
   }
 
   QPointer<QWidget> owner(table);
-  const auto showOurs = [owner, page] {
-    if (owner) ShowHelpWindow(owner, page);
+  const auto showOurs = [owner, page, keepVisible] {
+    if (owner) ShowHelpWindow(owner, page, keepVisible);
   };
   const QString program = QStandardPaths::findExecutable(opener);
   if (program.isEmpty()) {

@@ -2,6 +2,7 @@
 // viewer, or, where no viewer shows it, in a window of the game's own.
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QProcess;
@@ -25,12 +26,16 @@ inline constexpr int kOpenerPatienceMs = 5000;
 // is not handed to the opener, and the help window says so instead. Returns
 // the opener while it runs (it deletes itself when it ends), or nullptr
 // when none was started.
+// The game's own window opens beside the table, leaving `keepVisible` (the
+// player's hand, in screen pixels) uncovered where the screen has room.
 QProcess* OpenHelpPage(QWidget* table, const QString& opener = QString::fromLatin1(kDesktopOpener),
-                       int patienceMs = kOpenerPatienceMs);
+                       int patienceMs = kOpenerPatienceMs, QRect keepVisible = QRect());
 
 // The game's own help window showing `page`, or a short message when the
-// page cannot be shown; made once for `table` and brought to the front on
-// later calls.
-QWidget* ShowHelpWindow(QWidget* table, const QString& page);
+// page cannot be shown; made once for `table` (and placed beside it, leaving
+// `keepVisible` uncovered) and brought to the front on later calls. It is
+// read line by line with the arrows, from heading to heading with H and
+// Shift+H, and Escape closes it.
+QWidget* ShowHelpWindow(QWidget* table, const QString& page, QRect keepVisible = QRect());
 
 }  // namespace belote

@@ -92,6 +92,9 @@ void TForm1::Obey(Order order) {
       Review(order.command);
       return;
     case Command::None:
+    case Command::NextHeading:
+    case Command::PreviousHeading:
+    case Command::CloseWindow:
     case Command::ChooseTile:
     case Command::PreviousTile:
     case Command::NextTile:

@@ -17,13 +17,14 @@
 #include "engine/PlayStep.h"
 #include "engine/TableGeometry.h"
 #include "model/Cards.h"
+#include "model/PictureFiles.h"
 #include "ui/boxes/Apropos.h"
-#include "ui/boxes/ScreenPlacement.h"
 #include "ui/boxes/Unit2.h"
 #include "ui/boxes/Unit3.h"
 #include "ui/desktop/ClothPictures.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/GamePictures.h"
+#include "ui/desktop/ScreenPlacement.h"
 #include "ui/desktop/WindowManager.h"
 #include "ui/record/CardNames.h"
 #include "ui/record/DealForecast.h"
@@ -365,7 +366,10 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::Button2Click() {
-  OpenHelpPage(this, options_.helpOpener);
+  // The help window leaves the player's hand in sight.
+  const QRect hand(mapToGlobal(QPoint(kHandLeft[1], kHandTop[4])),
+                   mapToGlobal(QPoint(kHandLeft[8] + kCardWidth, kHandTop[1] + kCardHeight)));
+  OpenHelpPage(this, options_.helpOpener, kOpenerPatienceMs, hand);
 }
 
 void TForm1::Button1Click() {

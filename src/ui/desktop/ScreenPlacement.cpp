@@ -1,4 +1,4 @@
-#include "ui/boxes/ScreenPlacement.h"
+#include "ui/desktop/ScreenPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,6 +32,25 @@ QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame) {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return want;
   return KeptInside(QRect(want, frame), screen->availableGeometry());
+}
+
+QRect PlaceBesideTable(QRect available, QRect table, QRect keepVisible, QSize wanted) {
+  // Shorter than this, a page is no longer worth reading.
+  constexpr int kShortest = 300;
+  const int aboveHand = keepVisible.top() - available.top();
+  const QSize above(wanted.width(), std::min(wanted.height(), aboveHand));
+  const QRect candidates[] = {
+      QRect(QPoint(table.right() + 1, table.top()), wanted),
+      QRect(QPoint(table.left() - wanted.width(), table.top()), wanted),
+      QRect(QPoint(available.right() - wanted.width() + 1, available.top()), above),
+      QRect(available.topLeft(), above),
+  };
+  for (const QRect& place : candidates) {
+    if (available.contains(place) && !place.intersects(keepVisible) &&
+        place.height() >= std::min(kShortest, wanted.height()))
+      return place;
+  }
+  return QRect(KeptInside(candidates[0], available), wanted);
 }
 
 QPoint CentredOverTable(const QWidget* table, QSize frame) {

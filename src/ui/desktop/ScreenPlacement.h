@@ -33,6 +33,13 @@ QPoint CentredOverTable(const QWidget* table, QSize frame);
 // kept inside it.
 QPoint CentredOnScreen(const QScreen* screen, QSize frame);
 
+// Where a window of outer size `wanted` goes beside the table `table` (its
+// frame) on the screen area `available`: to the table's right or left when
+// there is room, else at a top corner of the screen, made shorter if it must,
+// so that it leaves `keepVisible` (the player's hand) uncovered; when nothing
+// leaves it uncovered, to the table's right, kept on the screen.
+QRect PlaceBesideTable(QRect available, QRect table, QRect keepVisible, QSize wanted);
+
 // The corner of `frame` moved as little as needed to lie inside `area`;
 // when it is larger than the area its top-left corner stays in it.
 QPoint KeptInside(QRect frame, QRect area);
