@@ -44,7 +44,7 @@ std::string PlayDeals(std::function<bool(TableState&)> spoil, bool* spoiled = nu
   SteppingClock clock(42);
   Spoiler spoiler(s, table, std::move(spoil));
   DealChecker checker(s, table, HumanMode::Random, spoiler);
-  Game g{s, table, clock, &checker};
+  Game g{s, table, clock, {&checker}};
   PlayStep(g);
   while (!table.Closing() && human.PlayCard(g)) {
   }
