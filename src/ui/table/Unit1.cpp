@@ -170,7 +170,9 @@ int TForm1::ShowBox(const std::string& text, Buttons buttons, std::optional<BoxP
                                             QString::fromStdString(Spoken(text)),
                                             QString::fromStdString(description));
   --boxesOpen_;
-  SettleIfFree();
+  // Once the handler that asked has gone on: the deal follows DACCORD's box
+  // at once, and the options panel the start box, before the table is free.
+  QTimer::singleShot(0, this, &TForm1::SettleIfFree);
   return answer;
 }
 
