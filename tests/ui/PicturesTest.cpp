@@ -17,11 +17,13 @@
 #include "UiTestSupport.h"
 #include "engine/CardRules.h"
 #include "model/Cards.h"
-#include "ui/Apropos.h"
-#include "ui/GamePictures.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
+#include "model/PictureFiles.h"
+#include "ui/boxes/Apropos.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/desktop/GamePictures.h"
+#include "ui/table/Unit1.h"
+#include "ui/widgets/TableWidgets.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -110,9 +112,8 @@ class PicturesTest : public QObject {
     form->Table().LoadPicture(Control::Image10, kClearedPlaceFile);
     form->Table().LoadPicture(Control::Image13, kBlankHandFile);
     const QImage table = Drawn(*form);
-    for (QWidget* place :
-         {static_cast<QWidget*>(form->Image9), static_cast<QWidget*>(form->Image10),
-          static_cast<QWidget*>(form->Image13)}) {
+    for (const char* name : {"Image9", "Image10", "Image13"}) {
+      const QWidget* place = Find(*form, name);
       // Inside the outline of the place, only the chosen cloth shows.
       const QRect inside = place->geometry().adjusted(6, 6, -6, -6);
       int other = 0;
@@ -144,15 +145,16 @@ class PicturesTest : public QObject {
       QCOMPARE(shown.size(), sharp ? QSize(204, 308) : QSize(102, 154));
       QCOMPARE(form->HandImage(slot)->size(), QSize(102, 154));
       // The very picture of the file, apart from the see-through corners.
-      const QString file = QString::fromUtf8(PictureFile(s.PictureOf[s.SlotCard[1][slot]]).data());
-      const QImage drawn(sharp ? HighDensityFile(file) : file);
+      const std::string file(PictureFile(s.PictureOf[s.SlotCard[1][slot]]));
+      const QImage drawn(QString::fromStdString(sharp ? HighDensityFile(file) : file));
       const QImage onTable = shown.toImage();
       QCOMPARE(onTable.pixel(102, 154) & 0xFFFFFF, drawn.pixel(102, 154) & 0xFFFFFF);
       QCOMPARE(onTable.pixel(40, 200) & 0xFFFFFF, drawn.pixel(40, 200) & 0xFFFFFF);
     }
-    QCOMPARE(form->Image13->pixmap().devicePixelRatio(), sharp ? 2.0 : 1.0);
-    QCOMPARE(form->Image13->size(), QSize(102, 154));
-    QCOMPARE(form->BitBtn1->icon().pixmap(QSize(16, 16), ratio).size(),
+    const auto* trump = Find<QLabel>(*form, "Image13");
+    QCOMPARE(trump->pixmap().devicePixelRatio(), sharp ? 2.0 : 1.0);
+    QCOMPARE(trump->size(), QSize(102, 154));
+    QCOMPARE(Find<QPushButton>(*form, "BitBtn1")->icon().pixmap(QSize(16, 16), ratio).size(),
              sharp ? QSize(32, 32) : QSize(16, 16));
 
     TFormApropos about;
@@ -208,7 +210,7 @@ class PicturesTest : public QObject {
   }
 
   void boxNamingEveryPictureFitsASmallScreen() {
-    const QStringList all = GamePictureFiles();
+    const QStringList all = GamePictureNames();
     QCOMPARE(all.size(), 48);
     const QString text = MissingPicturesText(all);
     QVERIFY(text.count('\n') <= 13);
