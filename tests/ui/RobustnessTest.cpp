@@ -482,6 +482,10 @@ class RobustnessTest : public QObject {
     bool asked = false;
     int questions = 0;
     bool questionDuringPlayStep = false;
+    // The card the player sent gliding, and whether he was asked before it
+    // had landed and been played.
+    int glidingSlot = 0;
+    bool questionDuringGlide = false;
     size_t boxesAtQuestion = 0;
     const auto close = [&] {
       if (asked) return;
@@ -494,6 +498,10 @@ class RobustnessTest : public QObject {
       if (text == kQuitQuestion) {
         ++questions;
         questionDuringPlayStep = questionDuringPlayStep || table->GameState().inPlayStep;
+        if (glidingSlot != 0)
+          questionDuringGlide =
+              questionDuringGlide || table->State().SlotCard[1][glidingSlot] > 0 ||
+              table->HandImage(glidingSlot)->pos() != TForm1::RestingPlace(glidingSlot);
         AskToClose(*table);  // while the question is up
         boxesAtQuestion = player_.boxes.size();
         return kAnswerYes;
@@ -530,6 +538,7 @@ class RobustnessTest : public QObject {
         if (slot == 0) break;
         Click(table->HandImage(slot));
         if (moment == "glide") {
+          glidingSlot = slot;
           QTest::qWait(20);
           close();
         } else if (moment == "human to play") {
@@ -548,6 +557,7 @@ class RobustnessTest : public QObject {
     QCOMPARE(exitCode, 0);
     QCOMPARE(questions, 1);
     QVERIFY(!questionDuringPlayStep);
+    QVERIFY(!questionDuringGlide);
     QVERIFY(!table->isVisible());
     QVERIFY(table->Closing());
     QVERIFY(!table->GameState().inPlayStep);
@@ -563,7 +573,9 @@ class RobustnessTest : public QObject {
     int answer = kAnswerNo;
     player_.answer = [&](const std::string& text) {
       if (text == kQuitQuestion) {
-        ++questions;
+        // An impatient player presses the close button again while the
+        // question is up: his "&Non" answers that request too.
+        if (++questions == 1) AskToClose(*table);
         return answer;
       }
       return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
