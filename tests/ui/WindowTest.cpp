@@ -330,16 +330,24 @@ class WindowTest : public QObject {
 
   void leftoverTickDoesNotLiftAHandCard() {
     // A computer card's slide can outlast its pause; its last ticks must
-    // not pick up the hand card the computer seat's slot number points at.
-    auto form = NewTable();
+    // not pick up the hand card the computer seat's slot number points at,
+    // even just after the player's own card has glided and been played.
+    auto form = StartedTable();
+    auto* timer1 = Find<QTimer>(*form, "Timer1");
+    Find<QCheckBox>(*form, "CheckBox2")->setChecked(true);
+    form->BoutonAClick();
     TableState& s = form->State();
-    s.CurSeatIdx = 0;
-    s.CurRow = 5;
-    s.SlotCard[1][5] = 20;
-    Find<QTimer>(*form, "Timer1")->start();
+    const int played = ClickFirstLegalCard(*form);
+    QVERIFY(played != 0);
+    QTRY_VERIFY(s.SlotCard[1][played] == 0 && !form->GameState().inPlayStep);
+    QCOMPARE(s.CurSeatIdx, 0);
+    s.CurRow = FirstSlot(s);
+    QVERIFY(s.CurRow != 0);
+    timer1->start();
     form->Timer1Timer();
-    QCOMPARE(form->HandImage(5)->pos(), TForm1::RestingPlace(5));
-    QVERIFY(!Find<QTimer>(*form, "Timer1")->isActive());
+    QVERIFY(!timer1->isActive());
+    for (int slot = 1; slot <= 8; ++slot)
+      QCOMPARE(form->HandImage(slot)->pos(), TForm1::RestingPlace(slot));
   }
 
   void pointsArrowsStepAndWrap() {
