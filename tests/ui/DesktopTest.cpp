@@ -163,6 +163,21 @@ class DesktopTest : public QObject {
     const QRect belowPanel(0, 32, 1024, 568);
     QTest::newRow("below a panel")
         << centred(belowPanel) << belowPanel << QPoint(centred(belowPanel).left(), 32);
+    // Areas that do not start at the left of the desktop: a dock along the
+    // left edge, a second screen on either side of the first.
+    const QRect besideDock(64, 0, 960, 600);
+    QTest::newRow("dock, past its edge")
+        << QRect(10, 100, 300, 100) << besideDock << QPoint(64, 100);
+    QTest::newRow("dock, past the right")
+        << QRect(900, 100, 300, 100) << besideDock << QPoint(724, 100);
+    const QRect right(1024, 0, 1280, 1024);
+    QTest::newRow("right screen, past the corner")
+        << QRect(1900, 900, 793, 575) << right << QPoint(1511, 449);
+    const QRect rightSmall(1024, 0, 640, 480);
+    QTest::newRow("right screen, larger") << centred(rightSmall) << rightSmall << QPoint(1024, 0);
+    const QRect left(-1280, 0, 1280, 1024);
+    QTest::newRow("left screen, past its right")
+        << QRect(-100, 10, 300, 100) << left << QPoint(-300, 10);
   }
 
   void keptInsideMovesAsLittleAsNeeded() {
