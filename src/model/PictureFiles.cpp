@@ -30,8 +30,8 @@ const std::vector<GamePictureFile>& GamePictureFiles() {
 std::string HighDensityFile(std::string_view file) {
   const std::size_t slash = file.find_last_of('/');
   const std::size_t dot = file.find_last_of('.');
-  const bool hasExtension = dot != std::string_view::npos &&
-                            (slash == std::string_view::npos || dot > slash);
+  const bool hasExtension =
+      dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
   return std::string(hasExtension ? file.substr(0, dot) : file) + "@2x.png";
 }
 

@@ -80,8 +80,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
 TForm1::~TForm1() {
   // Nothing may call back into a half-destroyed table.
   Timer1->stop();
-  for (QObject* watched : std::initializer_list<QObject*>{
-           Panel1, Edit10, Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8})
+  for (QObject* watched : std::initializer_list<QObject*>{Panel1, Edit10, Image1, Image2, Image3,
+                                                          Image4, Image5, Image6, Image7, Image8})
     watched->removeEventFilter(this);
 }
 
@@ -141,7 +141,8 @@ void TForm1::Pause() {
   // The player may still ask to hear the game again while the computers
   // think; every other key and click waits.
   TForm2 pause(this, options_.pauseMilliseconds, [](const QKeyEvent& key) {
-    return OnlySpeaks(KeyReader().Press(KeyPlace::Table, key.key(), key.modifiers(), false).command);
+    return OnlySpeaks(
+        KeyReader().Press(KeyPlace::Table, key.key(), key.modifiers(), false).command);
   });
   pauses_.push_back(&pause);
   pause.exec();
@@ -164,11 +165,11 @@ int TForm1::ShowEngineBox(Box box, const std::string& text, Buttons buttons,
 int TForm1::ShowBox(const std::string& text, Buttons buttons, std::optional<BoxPlace> place,
                     const std::string& description) {
   ++boxesOpen_;
-  const int answer = options_.messageAnswerer
-                         ? options_.messageAnswerer(text, buttons)
-                         : ShowTableMessage(this, text, buttons, place,
-                                            QString::fromStdString(Spoken(text)),
-                                            QString::fromStdString(description));
+  const int answer =
+      options_.messageAnswerer
+          ? options_.messageAnswerer(text, buttons)
+          : ShowTableMessage(this, text, buttons, place, QString::fromStdString(Spoken(text)),
+                             QString::fromStdString(description));
   --boxesOpen_;
   // Once the handler that asked has gone on: the deal follows DACCORD's box
   // at once, and the options panel the start box, before the table is free.
