@@ -66,7 +66,10 @@ QImage ReadGamePicture(const QString& path) {
   if (!info.isFile() || info.size() > kLargestPicture) return {};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = file.read(kLargestPicture + 1);
+  // No more than the file held when it was measured, a file that grows
+  // meanwhile being read no further: asking for the bound itself would set
+  // 64 MB aside for every picture read.
+  const QByteArray data = file.read(info.size() + 1);
   if (data.size() > kLargestPicture || !BitmapIsWhole(data)) return {};
   QBuffer buffer;
   buffer.setData(data);
