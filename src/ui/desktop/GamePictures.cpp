@@ -80,7 +80,8 @@ QImage ReadGamePicture(const QString& path) {
 
 QPixmap LoadGamePicture(const QString& file, qreal pixelRatio) {
   if (pixelRatio > 1.0) {
-    const QImage sharp = ReadGamePicture(QString::fromStdString(HighDensityFile(file.toStdString())));
+    const QImage sharp =
+        ReadGamePicture(QString::fromStdString(HighDensityFile(file.toStdString())));
     if (!sharp.isNull()) {
       QPixmap picture = QPixmap::fromImage(sharp);
       picture.setDevicePixelRatio(2.0);
