@@ -23,8 +23,8 @@
 #include "GlideClock.h"
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/table/Unit1.h"
 
 using belote::bench::GlideClock;
 using belote::bench::GlideKind;
@@ -114,6 +114,13 @@ int main(int argc, char* argv[]) {
   formOptions.chooserAnswerer = [] { return belote::BandMiddle(belote::kPassBand); };
   formOptions.exitApplicationOnQuit = false;
   belote::TForm1 form(formOptions);
+  // The table's glide timer, watched from outside, and its animation box.
+  const auto* timer1 = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+  auto* animation = form.findChild<QCheckBox*>(QStringLiteral("CheckBox2"));
+  if (timer1 == nullptr || animation == nullptr) {
+    std::fputs("glide_bench: the table has no Timer1 or CheckBox2\n", stderr);
+    return 1;
+  }
 
   GlideClock clock;
   QElapsedTimer wall;
@@ -130,24 +137,24 @@ int main(int argc, char* argv[]) {
         break;
       case M::PlayStepBegins:
         ++playStepDepth;
-        clock.PlayStepBegins(now, form.Timer1->isActive());
+        clock.PlayStepBegins(now, timer1->isActive());
         break;
       case M::PlayStepEnds:
         clock.PlayStepEnds(now);
         if (--playStepDepth == 0) turnOver = true;
         break;
       case M::Ends:
-        clock.TickEnds(now, form.Timer1->isActive());
+        clock.TickEnds(now, timer1->isActive());
         break;
     }
   };
 
   form.show();
   form.FormActivate();
-  form.CheckBox2->setChecked(true);
+  animation->setChecked(true);
   form.BoutonAClick();
 
-  int timerLeftRunning = form.Timer1->isActive() ? 1 : 0;
+  int timerLeftRunning = timer1->isActive() ? 1 : 0;
   int played = 0;
   for (; played < options.cards; ++played) {
     const int slot = FirstLegalSlot(form.State());
@@ -168,7 +175,7 @@ int main(int argc, char* argv[]) {
     }
     // Back to the human: nothing may still be ticking.
     QCoreApplication::processEvents();
-    if (form.Timer1->isActive()) ++timerLeftRunning;
+    if (timer1->isActive()) ++timerLeftRunning;
   }
 
   const Spread humanIntervals = SpreadOf(clock.Intervals(GlideKind::Human));

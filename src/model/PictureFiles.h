@@ -37,8 +37,9 @@ struct GamePictureFile {
   int number;  // picture number of a card or a suit sign, else 0
 };
 
-// Every picture file, the table's pictures first (the empty places, the 32
-// cards, the four suit signs, all 102 x 154), then the others.
+// Every picture file, the table's pictures first (the 32 cards, the empty
+// places, the four suit signs, all 102 x 154), then the others; the box of
+// missing pictures names them in this order.
 const std::vector<GamePictureFile>& GamePictureFiles();
 
 // Where the twice-sized copy of a picture lies, for high-density screens:

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "GameFolder.h"
-#include "ui/HighDensity.h"
+#include "model/PictureFiles.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ TEST(GameFolder, EveryPictureIsThereWithItsSizeAndFormat) {
 
 TEST(GameFolder, EveryPictureHasASharpCopyOfTwiceItsSize) {
   for (const Expected& e : ExpectedPictures()) {
-    const QString sharp = belote::HighDensityFile(e.file);
+    const QString sharp = QString::fromStdString(belote::HighDensityFile(e.file.toStdString()));
     SCOPED_TRACE(sharp.toStdString());
     ASSERT_TRUE(ListedExactly(sharp));
     QImageReader reader(GamePath(sharp));

@@ -29,13 +29,12 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "ui/Apropos.h"
-#include "ui/Desktop.h"
-#include "ui/HelpPage.h"
-#include "ui/MessageBoxes.h"
-#include "ui/TablePlace.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/desktop/Desktop.h"
+#include "ui/desktop/HelpPage.h"
+#include "ui/desktop/ScreenPlacement.h"
+#include "ui/table/Unit1.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -165,21 +164,51 @@ class DesktopTest : public QObject {
  private slots:
   // --- Boxes over the table ---
 
-  void keptInsideMovesAsLittleAsNeeded() {
+  void keptInsideMovesAsLittleAsNeeded_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("kept");
+    // A table centred over an area, to see what is kept of it.
+    const auto centred = [](QRect area) {
+      QRect table(QPoint(), QSize(793, 575));
+      table.moveCenter(area.center());
+      return table;
+    };
     const QRect screen(0, 0, 1024, 600);
     // Inside already: untouched; past the bottom right: pulled just inside.
-    QCOMPARE(KeptInside(QRect(100, 100, 300, 100), screen), QPoint(100, 100));
-    QCOMPARE(KeptInside(QRect(900, 550, 300, 100), screen), QPoint(724, 500));
+    QTest::newRow("inside") << QRect(100, 100, 300, 100) << screen << QPoint(100, 100);
+    QTest::newRow("past the corner") << QRect(900, 550, 300, 100) << screen << QPoint(724, 500);
     // A table larger than the screen (640 x 480): its top-left corner, with
     // the control panel's Quitter, stays on it.
-    QRect table(QPoint(), QSize(793, 575));
-    table.moveCenter(QRect(0, 0, 640, 480).center());
-    QCOMPARE(KeptInside(table, QRect(0, 0, 640, 480)), QPoint(0, 0));
+    const QRect small(0, 0, 640, 480);
+    QTest::newRow("larger") << centred(small) << small << QPoint(0, 0);
     // 1024 x 600 with a panel along its top: the table is taller than what
     // is left, and its top edge stays just under the panel.
     const QRect belowPanel(0, 32, 1024, 568);
-    table.moveCenter(belowPanel.center());
-    QCOMPARE(KeptInside(table, belowPanel), QPoint(table.left(), 32));
+    QTest::newRow("below a panel")
+        << centred(belowPanel) << belowPanel << QPoint(centred(belowPanel).left(), 32);
+    // Areas that do not start at the left of the desktop: a dock along the
+    // left edge, a second screen on either side of the first.
+    const QRect besideDock(64, 0, 960, 600);
+    QTest::newRow("dock, past its edge")
+        << QRect(10, 100, 300, 100) << besideDock << QPoint(64, 100);
+    QTest::newRow("dock, past the right")
+        << QRect(900, 100, 300, 100) << besideDock << QPoint(724, 100);
+    const QRect right(1024, 0, 1280, 1024);
+    QTest::newRow("right screen, past the corner")
+        << QRect(1900, 900, 793, 575) << right << QPoint(1511, 449);
+    const QRect rightSmall(1024, 0, 640, 480);
+    QTest::newRow("right screen, larger") << centred(rightSmall) << rightSmall << QPoint(1024, 0);
+    const QRect left(-1280, 0, 1280, 1024);
+    QTest::newRow("left screen, past its right")
+        << QRect(-100, 10, 300, 100) << left << QPoint(-300, 10);
+  }
+
+  void keptInsideMovesAsLittleAsNeeded() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, area);
+    QFETCH(QPoint, kept);
+    QCOMPARE(KeptInside(frame, area), kept);
   }
 
   void boxSitsOverTheTableWhereverItIs() {
@@ -195,7 +224,7 @@ class DesktopTest : public QObject {
       frame = box->frameGeometry();
       ButtonCaptioned(box, "&Oui")->click();
     });
-    ShowTableMessage(table.get(), "Validez cette main", Buttons::Oui, ScreenPos{345, 450});
+    ShowTableMessage(table.get(), "Validez cette main", Buttons::Oui, kTrickBoxPlace);
     QCOMPARE(frame.left(), corner.x() + 345);
     QVERIFY(corner.y() + 450 + frame.height() > screen.bottom() + 1);
     QCOMPARE(frame.bottom(), screen.bottom());
@@ -258,7 +287,7 @@ class DesktopTest : public QObject {
       ButtonCaptioned(box, "&Non")->click();
     });
     const int answer = form.Table().MessageBox(Box::TakeQuestion, "JEAN Tu la prends cette carte?",
-                                               Buttons::OuiNon, ScreenPos{310, 450});
+                                               Buttons::OuiNon, kBidBoxPlace);
     QCOMPARE(answer, kAnswerNo);
     QCOMPARE(placed, table + QPoint(310, 450));
   }
@@ -402,7 +431,7 @@ class DesktopTest : public QObject {
     options.helpOpener = "false";
     TForm1 form(options);
     form.show();
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Button2"), Qt::LeftButton);
     QTRY_VERIFY(HelpWindowOf(&form) != nullptr && HelpWindowOf(&form)->isVisible());
     // The table still plays: the help window is no box.
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -662,13 +691,29 @@ class DesktopTest : public QObject {
     watchdog.start(30000);
     QTimer::singleShot(500, this, [&] {
       // Then the compositor's close button: the question belongs to the
-      // table, and "&Oui" ends the program.
-      WhenModalShows([&](QWidget* box) {
+      // table, and "&Oui" ends the program. Under native Wayland, where the
+      // game cannot place windows, it lies inside the table at its place;
+      // under X11 it is a window of its own that the table owns.
+      auto* poll = new QTimer(&form);
+      connect(poll, &QTimer::timeout, [&, poll] {
+        auto* box = form.findChild<QDialog*>("TableMessageBox");
+        if (box == nullptr || !box->isVisible()) return;
+        poll->stop();
         asked = BoxText(box) == "Etes-vous sur de vouloir quitter?";
-        overTheTable = box->windowHandle() != nullptr &&
-                       box->windowHandle()->transientParent() == form.windowHandle();
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+          // At its place, or as near as the table's edge allows.
+          const QPoint frameOffset = form.geometry().topLeft() - form.frameGeometry().topLeft();
+          const QPoint place = QPoint(kQuitBoxPlace.x, kQuitBoxPlace.y) - frameOffset;
+          const QPoint inside(std::min(place.x(), form.width() - box->width()),
+                              std::min(place.y(), form.height() - box->height()));
+          overTheTable = !box->isWindow() && box->parentWidget() == &form && box->pos() == inside;
+        } else {
+          overTheTable = box->windowHandle() != nullptr &&
+                         box->windowHandle()->transientParent() == form.windowHandle();
+        }
         ButtonCaptioned(box, "&Oui")->click();
       });
+      poll->start(20);
       QCloseEvent close;
       QCoreApplication::sendEvent(form.windowHandle(), &close);
     });

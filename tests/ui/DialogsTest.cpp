@@ -15,12 +15,13 @@
 
 #include "UiTestSupport.h"
 #include "engine/ChooserBands.h"
-#include "ui/Apropos.h"
-#include "ui/MemoryStatus.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/boxes/Apropos.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/boxes/Unit2.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/desktop/MemoryStatus.h"
+#include "ui/table/PointsField.h"
+#include "ui/table/Unit1.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -210,20 +211,24 @@ void DialogsTest::pauseEndsAtOnceWhenTheProgramCloses() {
   QWidget table;
   QElapsedTimer clock;
   clock.start();
-  QTimer::singleShot(20, [] { TForm2::StopAll(); });
   {
     TForm2 pause(&table, 10000);
+    QTimer::singleShot(20, [&pause] { pause.Stop(); });
     pause.exec();
   }
   QVERIFY(clock.elapsed() < 5000);
 
-  TForm2::SetClosing(true);
+  // The table's own pauses: the one under way ends when the program
+  // closes, and none waits once it is closing.
+  TForm1Options options = TestOptions(nullptr, 10000);
+  TForm1 form(options);
   clock.restart();
-  {
-    TForm2 pause(&table, 10000);
-    pause.exec();
-  }
-  TForm2::SetClosing(false);
+  QTimer::singleShot(20, &form, &TForm1::Quit);
+  form.Table().Pause();
+  QVERIFY(form.Closing());
+  QVERIFY(clock.elapsed() < 5000);
+  clock.restart();
+  form.Table().Pause();
   QVERIFY(clock.elapsed() < 5000);
 }
 
@@ -293,7 +298,7 @@ void DialogsTest::answererStandsInForTheBoxes() {
   };
   TForm1 form(options);
   const int answer = form.Table().MessageBox(Box::TakeQuestion, "JEAN Tu la prends cette carte?",
-                                             Buttons::OuiNon, ScreenPos{310, 450});
+                                             Buttons::OuiNon, kBidBoxPlace);
   form.Button1Click();
   form.State().SoundOn = 1;
   form.BitBtn2Click();
@@ -304,7 +309,7 @@ void DialogsTest::answererStandsInForTheBoxes() {
   QVERIFY(asked[0].second == Buttons::OuiNon);
   QCOMPARE(asked[1].first, std::string("Etes-vous sur de vouloir quitter?"));
   QCOMPARE(form.State().DialogResult, kAnswerNo);
-  QVERIFY(!form.Table().Closing());
+  QVERIFY(!form.Closing());
   QCOMPARE(asked[2].first, std::string("Le son est innactif."));
   QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
@@ -324,7 +329,7 @@ void DialogsTest::answererStandsInForTheBoxes() {
   TForm1 shown(real);
   WhenModalShows([](QWidget* box) { ButtonCaptioned(box, "&Oui")->click(); });
   QCOMPARE(shown.Table().MessageBox(Box::ConfirmTrick, "Validez cette main", Buttons::Oui,
-                                    ScreenPos{345, 450}),
+                                    kTrickBoxPlace),
            kAnswerYes);
 }
 
@@ -343,7 +348,7 @@ void DialogsTest::plainBoxSitsWhereAskedAndAnswersItsButton() {
     for (QPushButton* b : box->findChildren<QPushButton*>()) captions << b->text();
     ButtonCaptioned(box, "&Oui")->click();
   });
-  QCOMPARE(ShowTableMessage(nullptr, text, Buttons::Oui, ScreenPos{345, 450}), 6);
+  QCOMPARE(ShowTableMessage(nullptr, text, Buttons::Oui, kTrickBoxPlace), 6);
   QCOMPARE(placed, QPoint(345, 450));
   QCOMPARE(title, QString("Belote"));
   QCOMPARE(shown, QString::fromStdString(text));
@@ -359,7 +364,7 @@ void DialogsTest::plainBoxSitsWhereAskedAndAnswersItsButton() {
     ButtonCaptioned(box, "&Non")->click();
   });
   QCOMPARE(ShowTableMessage(nullptr, "Etes-vous sur de vouloir quitter?", Buttons::OuiNon,
-                            ScreenPos{580, 120}),
+                            kQuitBoxPlace),
            7);
   // At its place, or pushed left just enough to stay on the screen.
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -383,11 +388,10 @@ void DialogsTest::plainBoxSitsWhereAskedAndAnswersItsButton() {
 void DialogsTest::boxClosedWithoutAButtonAnswersTwo() {
   // Escape must not count as "&Non": the question was not answered.
   WhenModalShows([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
-  QCOMPARE(ShowTableMessage(nullptr, "X Tu la prends cette carte?", Buttons::OuiNon,
-                            ScreenPos{310, 450}),
+  QCOMPARE(ShowTableMessage(nullptr, "X Tu la prends cette carte?", Buttons::OuiNon, kBidBoxPlace),
            2);
   WhenModalShows([](QWidget* box) { box->close(); });
-  QCOMPARE(ShowTableMessage(nullptr, "Validez cette main", Buttons::Oui, ScreenPos{345, 450}), 2);
+  QCOMPARE(ShowTableMessage(nullptr, "Validez cette main", Buttons::Oui, kTrickBoxPlace), 2);
 }
 
 void DialogsTest::confirmationBoxHasItsTitleAndIcon() {
@@ -402,7 +406,7 @@ void DialogsTest::confirmationBoxHasItsTitleAndIcon() {
   });
   // A position given by mistake does not move the confirmation box.
   QCOMPARE(ShowTableMessage(nullptr, " On s'en fait une autre ?->", Buttons::Confirmation,
-                            ScreenPos{0, 0}),
+                            BoxPlace{0, 0}),
            6);
   QCOMPARE(title, QString("Confirmation"));
   QVERIFY(hasIcon);

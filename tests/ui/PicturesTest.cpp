@@ -17,11 +17,13 @@
 #include "UiTestSupport.h"
 #include "engine/CardRules.h"
 #include "model/Cards.h"
-#include "ui/Apropos.h"
-#include "ui/GamePictures.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
+#include "model/PictureFiles.h"
+#include "ui/boxes/Apropos.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/desktop/GamePictures.h"
+#include "ui/table/Unit1.h"
+#include "ui/widgets/TableWidgets.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -110,9 +112,8 @@ class PicturesTest : public QObject {
     form->Table().LoadPicture(Control::Image10, kClearedPlaceFile);
     form->Table().LoadPicture(Control::Image13, kBlankHandFile);
     const QImage table = Drawn(*form);
-    for (QWidget* place :
-         {static_cast<QWidget*>(form->Image9), static_cast<QWidget*>(form->Image10),
-          static_cast<QWidget*>(form->Image13)}) {
+    for (const char* name : {"Image9", "Image10", "Image13"}) {
+      const QWidget* place = Find(*form, name);
       // Inside the outline of the place, only the chosen cloth shows.
       const QRect inside = place->geometry().adjusted(6, 6, -6, -6);
       int other = 0;
@@ -143,16 +144,44 @@ class PicturesTest : public QObject {
       QCOMPARE(shown.devicePixelRatio(), sharp ? 2.0 : 1.0);
       QCOMPARE(shown.size(), sharp ? QSize(204, 308) : QSize(102, 154));
       QCOMPARE(form->HandImage(slot)->size(), QSize(102, 154));
-      // The very picture of the file, apart from the see-through corners.
-      const QString file = QString::fromUtf8(PictureFile(s.PictureOf[s.SlotCard[1][slot]]).data());
-      const QImage drawn(sharp ? HighDensityFile(file) : file);
-      const QImage onTable = shown.toImage();
-      QCOMPARE(onTable.pixel(102, 154) & 0xFFFFFF, drawn.pixel(102, 154) & 0xFFFFFF);
-      QCOMPARE(onTable.pixel(40, 200) & 0xFFFFFF, drawn.pixel(40, 200) & 0xFFFFFF);
+      // The very picture of the file lifted off its backdrop: laid back on
+      // the backdrop it gives the file's every pixel, the face is untouched,
+      // nothing is left outside the face's outline, and along the outline
+      // the pixels are only partly there.
+      const std::string file(PictureFile(s.PictureOf[s.SlotCard[1][slot]]));
+      const QImage drawn = QImage(QString::fromStdString(sharp ? HighDensityFile(file) : file))
+                               .convertToFormat(QImage::Format_ARGB32);
+      const QImage onTable = shown.toImage().convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(onTable.size(), drawn.size());
+      const int scale = sharp ? 2 : 1;
+      const QRect face = onTable.rect().adjusted(10 * scale, 10 * scale, -10 * scale, -10 * scale);
+      const QColor backdrop = QColor::fromRgb(kArtBackdropRgb);
+      const auto onBackdrop = [&](QRgb p, int channel, int under) {
+        return (channel * qAlpha(p) + under * (255 - qAlpha(p)) + 127) / 255;
+      };
+      int differing = 0;
+      int cleared = 0;
+      int partly = 0;
+      for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+          const QRgb want = drawn.pixel(x, y);
+          const QRgb got = onTable.pixel(x, y);
+          if (face.contains(x, y) && got != want) ++differing;
+          if (qAbs(onBackdrop(got, qRed(got), backdrop.red()) - qRed(want)) > 2 ||
+              qAbs(onBackdrop(got, qGreen(got), backdrop.green()) - qGreen(want)) > 2 ||
+              qAbs(onBackdrop(got, qBlue(got), backdrop.blue()) - qBlue(want)) > 2)
+            ++differing;
+          if (qAlpha(got) == 0) ++cleared;
+          if (qAlpha(got) > 0 && qAlpha(got) < 255) ++partly;
+        }
+      QCOMPARE(differing, 0);
+      QVERIFY(cleared > 0);
+      QVERIFY(partly > 0);
     }
-    QCOMPARE(form->Image13->pixmap().devicePixelRatio(), sharp ? 2.0 : 1.0);
-    QCOMPARE(form->Image13->size(), QSize(102, 154));
-    QCOMPARE(form->BitBtn1->icon().pixmap(QSize(16, 16), ratio).size(),
+    const auto* trump = Find<QLabel>(*form, "Image13");
+    QCOMPARE(trump->pixmap().devicePixelRatio(), sharp ? 2.0 : 1.0);
+    QCOMPARE(trump->size(), QSize(102, 154));
+    QCOMPARE(Find<QPushButton>(*form, "BitBtn1")->icon().pixmap(QSize(16, 16), ratio).size(),
              sharp ? QSize(32, 32) : QSize(16, 16));
 
     TFormApropos about;
@@ -164,7 +193,13 @@ class PicturesTest : public QObject {
     QCOMPARE(chooser.size(), QSize(350, 98));
   }
 
-  void missingSharpPictureFallsBackToItsOriginal() {
+  void sharpPictureOnAnyDenserScreenElseItsOriginal() {
+    // 150 % as well as 200 %: any screen denser than the pictures gets the
+    // twice-sized ones, which it shrinks far better than it would blow up
+    // the originals.
+    for (const qreal ratio : {1.25, 1.5, 2.0, 3.0})
+      QCOMPARE(LoadGamePicture("Im/7.Bmp", ratio).devicePixelRatio(), 2.0);
+
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString original = folder.filePath("Lone.Bmp");
@@ -172,8 +207,6 @@ class PicturesTest : public QObject {
     const QPixmap picture = LoadGamePicture(original, 2.0);
     QCOMPARE(picture.devicePixelRatio(), 1.0);
     QCOMPARE(picture.size(), QSize(102, 154));
-    const QPixmap sharp = LoadGamePicture("Im/7.Bmp", 2.0);
-    QCOMPARE(sharp.devicePixelRatio(), 2.0);
     QCOMPARE(LoadGamePicture("Im/7.Bmp", 1.0).devicePixelRatio(), 1.0);
   }
 
@@ -208,7 +241,7 @@ class PicturesTest : public QObject {
   }
 
   void boxNamingEveryPictureFitsASmallScreen() {
-    const QStringList all = GamePictureFiles();
+    const QStringList all = GamePictureNames();
     QCOMPARE(all.size(), 48);
     const QString text = MissingPicturesText(all);
     QVERIFY(text.count('\n') <= 13);

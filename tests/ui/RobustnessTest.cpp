@@ -27,12 +27,13 @@
 
 #include "UiTestSupport.h"
 #include "engine/CardRules.h"
-#include "ui/Apropos.h"
-#include "ui/GamePictures.h"
-#include "ui/GameSound.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
-#include "ui/Unit3.h"
+#include "ui/boxes/Apropos.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/boxes/Unit3.h"
+#include "ui/desktop/GamePictures.h"
+#include "ui/desktop/GameSound.h"
+#include "ui/table/PointsField.h"
+#include "ui/table/Unit1.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -78,15 +79,15 @@ class RobustnessTest : public QObject {
   // A table dealt with the animation on, its play followed by `recorder`.
   std::unique_ptr<TForm1> AnimatedDeal(Recorder& recorder, int pauseMs = 1) {
     auto form = StartedTable(pauseMs);
-    form->GameState().observer = &recorder;
-    form->CheckBox2->setChecked(true);
+    form->GameState().observers.push_back(&recorder);
+    Find<QCheckBox>(*form, "CheckBox2")->setChecked(true);
     form->BoutonAClick();
     return form;
   }
 
   // Plays the human's cards until the game ends (or `maxClicks`).
   static void PlayOut(TForm1& form, int maxClicks = 3000) {
-    for (int clicks = 0; clicks < maxClicks && !form.Table().Closing(); ++clicks) {
+    for (int clicks = 0; clicks < maxClicks && !form.Closing(); ++clicks) {
       const int slot = FirstSlot(form.State());
       QVERIFY(slot != 0);
       Click(form.HandImage(slot));
@@ -172,15 +173,19 @@ class RobustnessTest : public QObject {
     QFETCH(int, taken);
     auto form = StartedTable();
     TableState& s = form->State();
-    form->Edit1->setText("3300");
-    form->Edit11->setText("2700");  // copied into Edit1
+    auto* edit1 = Find<QLineEdit>(*form, "Edit1");
+    auto* edit11 = Find<QLineEdit>(*form, "Edit11");
+    auto* hbArrows = Find<TUpDown>(*form, "HB");
+    auto* upDownArrows = Find<TUpDown>(*form, "UpDown1");
+    edit1->setText("3300");
+    edit11->setText("2700");  // copied into Edit1
     player_.boxes.clear();
     const TableState before = s;
-    const QString edit1Before = form->Edit1->text();
-    const int hb = form->HB->Position(), upDown = form->UpDown1->Position();
+    const QString edit1Before = edit1->text();
+    const int hb = hbArrows->Position(), upDown = upDownArrows->Position();
 
-    QLineEdit* edit = field == "Edit1" ? form->Edit1 : form->Edit11;
-    QLineEdit* other = field == "Edit1" ? form->Edit11 : form->Edit1;
+    QLineEdit* edit = field == "Edit1" ? edit1 : edit11;
+    QLineEdit* other = field == "Edit1" ? edit11 : edit1;
     const QString otherBefore = other->text();
     edit->setText(text);
 
@@ -195,21 +200,21 @@ class RobustnessTest : public QObject {
       QVERIFY(player_.boxes.empty());
       QCOMPARE(s.TargetScore, taken);
       // The options panel's field feeds the control panel's, never the reverse.
-      QCOMPARE(form->Edit1->text(), text);
-      if (field == "Edit1") QCOMPARE(form->Edit11->text(), QString("2700"));
+      QCOMPARE(edit1->text(), text);
+      if (field == "Edit1") QCOMPARE(edit11->text(), QString("2700"));
     }
     QCOMPARE(edit->text(), text);
     // The arrows go on from a number taken, brought within their range, and
     // from the last good one when the text is refused.
     const int from = refused ? -1 : std::clamp(taken, TUpDown::kMin, TUpDown::kMax);
-    QCOMPARE(form->HB->Position(), refused ? hb : from);
-    QCOMPARE(form->UpDown1->Position(), refused || field == "Edit1" ? upDown : from);
+    QCOMPARE(hbArrows->Position(), refused ? hb : from);
+    QCOMPARE(upDownArrows->Position(), refused || field == "Edit1" ? upDown : from);
     // Nothing else moves: the other settings, the game.
     QCOMPARE(int(s.SoundOn), int(before.SoundOn));
     QCOMPARE(s.AnimationOn, before.AnimationOn);
     QVERIFY(s.HumanName == before.HumanName);
-    QVERIFY(!form->Table().Closing());
-    if (field == "Edit11" && refused) QCOMPARE(form->Edit1->text(), edit1Before);
+    QVERIFY(!form->Closing());
+    if (field == "Edit11" && refused) QCOMPARE(edit1->text(), edit1Before);
   }
 
   // --- Names ---
@@ -263,7 +268,7 @@ class RobustnessTest : public QObject {
     player_.answer = [](const std::string& text) {
       return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
     };
-    form->Edit10->setText(typed);
+    Find<QLineEdit>(*form, "Edit10")->setText(typed);
     form->BoutonAClick();
 
     // The human opens the bidding of a new game: the first question is his.
@@ -279,7 +284,7 @@ class RobustnessTest : public QObject {
     // Valid text all through: no half letter at the cut.
     QVERIFY(QString::fromUtf8(question->text).toUtf8().toStdString() == question->text);
     QVERIFY(!shown.contains(QChar::ReplacementCharacter));
-    QCOMPARE(form->ET10->text(), " 1 - SCORE de " + whole + " = 0000");
+    QCOMPARE(Find<QLabel>(*form, "ET10")->text(), " 1 - SCORE de " + whole + " = 0000");
     QCOMPARE(form->State().CurSeatIdx, 0);
     QCOMPARE(CardsInHand(form->State()), 8);
   }
@@ -294,11 +299,12 @@ class RobustnessTest : public QObject {
 
     // Two hundred clicks on every card in turn, legal or not, with the
     // timer ticking between them: glides start, restart, arrive and play.
-    for (int i = 0; i < 200 && !form->Table().Closing(); ++i) {
+    for (int i = 0; i < 200 && !form->Closing(); ++i) {
       Click(form->HandImage(i * 3 % 8 + 1));
       QTest::qWait(i % 4 == 0 ? 3 : 0);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!form->Timer1->isActive() && !form->GameState().inPlayStep, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !Find<QTimer>(*form, "Timer1")->isActive() && !form->GameState().inPlayStep, 5000);
     QVERIFY(recorder.humanCards >= 1);
     // Every card that left the hand went through the play step once.
     QCOMPARE(CardsInHand(s) + recorder.humanThisDeal, 8);
@@ -332,7 +338,7 @@ class RobustnessTest : public QObject {
     QVERIFY(s.SlotCard[1][first] > 0);
     QTest::qWait(50);
     QCOMPARE(recorder.humanCards, 1);
-    QVERIFY(!form->Timer1->isActive());
+    QVERIFY(!Find<QTimer>(*form, "Timer1")->isActive());
     QCOMPARE(form->HandImage(first)->pos(), abandoned);
     for (int slot = 1; slot <= 8; ++slot)
       if (slot != first) QCOMPARE(form->HandImage(slot)->pos(), TForm1::RestingPlace(slot));
@@ -361,7 +367,7 @@ class RobustnessTest : public QObject {
     else
       form->ImageClick(refused);
     QCOMPARE(recorder.humanCards, 0);
-    QVERIFY(form->Timer1->isActive());
+    QVERIFY(Find<QTimer>(*form, "Timer1")->isActive());
 
     QTRY_COMPARE_WITH_TIMEOUT(recorder.humanCards, 1, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!form->GameState().inPlayStep, 5000);
@@ -375,8 +381,8 @@ class RobustnessTest : public QObject {
     auto form = StartedTable(12);
     TableState& s = form->State();
     Recorder recorder;
-    form->GameState().observer = &recorder;
-    form->Edit1->setText("300");
+    form->GameState().observers.push_back(&recorder);
+    Find<QLineEdit>(*form, "Edit1")->setText("300");
     int busyClicks = 0, taken = 0;
     const auto clickAll = [&] {
       for (int slot = 1; slot <= 8; ++slot) {
@@ -400,7 +406,7 @@ class RobustnessTest : public QObject {
     form->BoutonAClick();
     PlayOut(*form);
     clicker.stop();
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QVERIFY(recorder.deals >= 1);
     QVERIFY(busyClicks > 100);
     QCOMPARE(taken, 0);
@@ -412,7 +418,7 @@ class RobustnessTest : public QObject {
     auto form = std::make_unique<TForm1>(TestOptions());
     TableState& s = form->State();
     Recorder recorder;
-    form->GameState().observer = &recorder;
+    form->GameState().observers.push_back(&recorder);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     int boxesSeen = 0, taken = 0;
@@ -444,7 +450,7 @@ class RobustnessTest : public QObject {
     auto form = StartedTable();
     TableState& s = form->State();
     Recorder recorder;
-    form->GameState().observer = &recorder;
+    form->GameState().observers.push_back(&recorder);
     int presses = 0;
     player_.answer = [&](const std::string& text) {
       if (text == "Pas d'animation." && presses++ < 3) form->BoutonAClick();
@@ -478,10 +484,14 @@ class RobustnessTest : public QObject {
     auto form = std::make_unique<TForm1>(options);
     TForm1* table = form.get();
     Recorder recorder;
-    form->GameState().observer = &recorder;
+    form->GameState().observers.push_back(&recorder);
     bool asked = false;
     int questions = 0;
     bool questionDuringPlayStep = false;
+    // The card the player sent gliding, and whether he was asked before it
+    // had landed and been played.
+    int glidingSlot = 0;
+    bool questionDuringGlide = false;
     size_t boxesAtQuestion = 0;
     const auto close = [&] {
       if (asked) return;
@@ -494,6 +504,10 @@ class RobustnessTest : public QObject {
       if (text == kQuitQuestion) {
         ++questions;
         questionDuringPlayStep = questionDuringPlayStep || table->GameState().inPlayStep;
+        if (glidingSlot != 0)
+          questionDuringGlide =
+              questionDuringGlide || table->State().SlotCard[1][glidingSlot] > 0 ||
+              table->HandImage(glidingSlot)->pos() != TForm1::RestingPlace(glidingSlot);
         AskToClose(*table);  // while the question is up
         boxesAtQuestion = player_.boxes.size();
         return kAnswerYes;
@@ -521,15 +535,16 @@ class RobustnessTest : public QObject {
       table->FormActivate();
       if (moment == "options panel") close();
       if (asked) return;
-      table->CheckBox2->setChecked(moment == "glide");
+      Find<QCheckBox>(*table, "CheckBox2")->setChecked(moment == "glide");
       table->BoutonAClick();
-      if (table->Table().Closing()) return;
+      if (table->Closing()) return;
       // Play cards until the moment comes.
-      for (int i = 0; i < 400 && !table->Table().Closing() && !asked; ++i) {
+      for (int i = 0; i < 400 && !table->Closing() && !asked; ++i) {
         const int slot = FirstSlot(table->State());
         if (slot == 0) break;
         Click(table->HandImage(slot));
         if (moment == "glide") {
+          glidingSlot = slot;
           QTest::qWait(20);
           close();
         } else if (moment == "human to play") {
@@ -548,10 +563,11 @@ class RobustnessTest : public QObject {
     QCOMPARE(exitCode, 0);
     QCOMPARE(questions, 1);
     QVERIFY(!questionDuringPlayStep);
+    QVERIFY(!questionDuringGlide);
     QVERIFY(!table->isVisible());
-    QVERIFY(table->Table().Closing());
+    QVERIFY(table->Closing());
     QVERIFY(!table->GameState().inPlayStep);
-    QVERIFY(!table->Timer1->isActive());
+    QVERIFY(!Find<QTimer>(*table, "Timer1")->isActive());
     // Nothing more is asked once the player has said he leaves.
     QCOMPARE(player_.boxes.size(), boxesAtQuestion);
   }
@@ -563,7 +579,9 @@ class RobustnessTest : public QObject {
     int answer = kAnswerNo;
     player_.answer = [&](const std::string& text) {
       if (text == kQuitQuestion) {
-        ++questions;
+        // An impatient player presses the close button again while the
+        // question is up: his "&Non" answers that request too.
+        if (++questions == 1) AskToClose(*table);
         return answer;
       }
       return text.ends_with(kQuestion) ? kAnswerNo : kAnswerYes;
@@ -576,7 +594,7 @@ class RobustnessTest : public QObject {
     // The game goes on where it was.
     QTest::qWait(60);
     QVERIFY(form->isVisible());
-    QVERIFY(!form->Table().Closing());
+    QVERIFY(!form->Closing());
     QCOMPARE(CardsInHand(form->State()), cards);
     Click(form->HandImage(FirstSlot(form->State())));
     QTRY_VERIFY(!form->GameState().inPlayStep);
@@ -587,7 +605,7 @@ class RobustnessTest : public QObject {
     answer = kAnswerYes;
     AskToClose(*table);
     QTRY_COMPARE(questions, 2);
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QTRY_VERIFY(!form->isVisible());
   }
 
@@ -660,12 +678,12 @@ class RobustnessTest : public QObject {
     QCOMPARE(player_.boxes[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
     QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
     // The player asks for sound anyway, and plays a short game.
-    form->CheckBox1->setChecked(true);
-    form->Edit1->setText("200");
+    Find<QCheckBox>(*form, "CheckBox1")->setChecked(true);
+    Find<QLineEdit>(*form, "Edit1")->setText("200");
     form->BoutonAClick();
     QCOMPARE(int(form->State().SoundOn), 1);
     PlayOut(*form);
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QVERIFY(player_.sounds.empty());
   }
 
@@ -712,11 +730,11 @@ class RobustnessTest : public QObject {
     // The game goes on: the missing cards leave empty places that still
     // take clicks, and the report is not made again.
     TableState& s = form->State();
-    form->Edit1->setText("600");
+    Find<QLineEdit>(*form, "Edit1")->setText("600");
     player_.boxes.clear();
     form->BoutonAClick();
     bool sawEmptyCard = false;
-    for (int clicks = 0; clicks < 3000 && !form->Table().Closing(); ++clicks) {
+    for (int clicks = 0; clicks < 3000 && !form->Closing(); ++clicks) {
       const int slot = FirstSlot(s);
       QVERIFY(slot != 0);
       // A heart's place is empty, every other card shows.
@@ -726,7 +744,7 @@ class RobustnessTest : public QObject {
       QCOMPARE(form->HandImage(slot)->size(), QSize(102, 154));
       Click(form->HandImage(slot));
     }
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QVERIFY(sawEmptyCard);
     for (const ShownBox& b : player_.boxes) QVERIFY(!b.text.starts_with("Images introuvables"));
 
@@ -766,12 +784,12 @@ class RobustnessTest : public QObject {
     form->show();
     form->FormActivate();
     QVERIFY(player_.boxes.empty());
-    form->CheckBox1->setChecked(true);
-    form->Edit1->setText("200");
+    Find<QCheckBox>(*form, "CheckBox1")->setChecked(true);
+    Find<QLineEdit>(*form, "Edit1")->setText("200");
     form->BoutonAClick();
     form->Button2Click();
     PlayOut(*form);
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     // Only the game's own boxes: nothing about files.
     for (const ShownBox& b : player_.boxes) {
       for (const char* word : {"So/", "wav", "Wav", "Notice01", "introuvable"})
@@ -820,7 +838,7 @@ class RobustnessTest : public QObject {
   void pictureListCoversEveryFileTheGameReads() {
     // Everything that the game folder is laid out with, except the control
     // panel's button pictures, which the window draws itself.
-    const QStringList files = GamePictureFiles();
+    const QStringList files = GamePictureNames();
     QVERIFY(files.contains("Im/00.Bmp") && files.contains("Im/00.bmp"));
     QVERIFY(files.contains("Im/Choix.Bmp") && files.contains("Im/Oui.Bmp"));
     QCOMPARE(MissingPictures(), QStringList{});

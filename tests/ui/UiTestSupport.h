@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -18,8 +19,10 @@
 
 #include "engine/CardRules.h"
 #include "engine/ChooserBands.h"
+#include "model/PictureFiles.h"
 #include "ui/boxes/MessageBoxes.h"
 #include "ui/table/Unit1.h"
+#include "ui/widgets/TableWidgets.h"
 
 namespace belote::test {
 
@@ -100,6 +103,14 @@ inline std::unique_ptr<TForm1> DealtTable(const TForm1Options& options,
   if (!name.isEmpty()) Find<QLineEdit>(*form, "Edit10")->setText(name);
   form->BoutonAClick();
   return form;
+}
+
+// The game's picture files by name ("Im/7.Bmp" ...), in the game's order.
+inline QStringList GamePictureNames() {
+  QStringList names;
+  for (const GamePictureFile& picture : GamePictureFiles())
+    names << QString::fromStdString(picture.file);
+  return names;
 }
 
 inline int CardsInHand(const TableState& s) {

@@ -21,9 +21,11 @@
 #include "UiTestSupport.h"
 #include "engine/CardRules.h"
 #include "engine/TableGeometry.h"
-#include "ui/Apropos.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Unit1.h"
+#include "ui/boxes/Apropos.h"
+#include "ui/boxes/MessageBoxes.h"
+#include "ui/table/PointsField.h"
+#include "ui/table/Unit1.h"
+#include "ui/widgets/TableWidgets.h"
 
 using namespace belote;
 using namespace belote::test;
@@ -48,7 +50,7 @@ class Recorder : public PlayObserver {
       std::string expected = " ";
       expected += std::to_string(seat) + " - SCORE de " + names[seat] + " = " +
                   std::to_string(s.GameScore[seat]);
-      const std::string shown = form_->ControlWidget(ETControl(9 + seat))->text().toStdString();
+      const std::string shown = form_->ControlWidget(ScoreLabel(seat))->text().toStdString();
       if (shown != expected) scoreMismatches.push_back(shown + " / " + expected);
     }
   }
@@ -96,17 +98,19 @@ class WindowTest : public QObject {
     // The hand lies on its resting places and the trick on the seats' table
     // places, each picture under its own name.
     for (int slot = 1; slot <= 8; ++slot) {
-      QWidget* image = form->ControlWidget(HandImage(slot));
-      QCOMPARE(image, form->findChild<QLabel*>(ControlName(HandImage(slot))));
+      const QLabel* image = form->ControlWidget(HandControl(slot));
+      QCOMPARE(image, Find<QLabel>(*form, ControlName(HandControl(slot))));
+      QCOMPARE(static_cast<const QWidget*>(image), form->HandImage(slot));
       QCOMPARE(image->pos(), QPoint(kHandLeft[slot], kHandTop[slot]));
     }
     for (int seat = 1; seat <= 4; ++seat) {
-      QWidget* image = form->ControlWidget(TablePlace(seat));
-      QCOMPARE(image, form->findChild<QLabel*>(ControlName(TablePlace(seat))));
+      const QLabel* image = form->ControlWidget(PlaceControl(seat));
+      QCOMPARE(image, Find<QLabel>(*form, ControlName(PlaceControl(seat))));
       QCOMPARE(image->pos(), QPoint(kPlaceLeft[seat], kPlaceTop[seat]));
     }
-    QVERIFY(!form->Timer1->isActive());
-    QCOMPARE(form->Timer1->interval(), 10);
+    const QTimer* timer1 = Find<QTimer>(*form, "Timer1");
+    QVERIFY(!timer1->isActive());
+    QCOMPARE(timer1->interval(), 10);
     // Nothing is written on the table before the first deal.
     for (int n = 1; n <= 22; ++n) QVERIFY(form->ControlWidget(ETControl(n))->text().isEmpty());
     QVERIFY(form->State().HumanName.empty());
@@ -129,9 +133,9 @@ class WindowTest : public QObject {
 
   void startSequenceWithoutSoundDevice() {
     auto form = NewTable(false);
-    QVERIFY(!form->Panel1->isVisible());
+    QVERIFY(!Find<QWidget>(*form, "Panel1")->isVisible());
     form->show();
-    QTRY_VERIFY(form->Panel1->isVisible());
+    QTRY_VERIFY(Find<QWidget>(*form, "Panel1")->isVisible());
     QCOMPARE(player_.boxes.size(), size_t{1});
     QCOMPARE(player_.boxes[0].text, std::string("Désolé!...Vous n'avez pas de carte sonore.!"));
     QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
@@ -154,53 +158,54 @@ class WindowTest : public QObject {
     QVERIFY(player_.boxes.empty());
     QCOMPARE(player_.sounds, std::vector<std::string>{"So/sonoui.wav"});
     QCOMPARE(int(form->State().SoundOn), 1);
-    QVERIFY(form->Panel1->isVisibleTo(form.get()));
+    QVERIFY(Find<QWidget>(*form, "Panel1")->isVisibleTo(form.get()));
   }
 
   void nameIsTypedInCapitals() {
     auto form = StartedTable();
-    form->Edit10->clear();
+    auto* name = Find<QLineEdit>(*form, "Edit10");
+    name->clear();
     // Typed key by key, accents included, as a keyboard would.
     for (const QChar c : QString("jérôme b")) {
-      QTest::sendKeyEvent(QTest::Click, form->Edit10, Qt::Key(c.toUpper().unicode()), QString(c),
+      QTest::sendKeyEvent(QTest::Click, name, Qt::Key(c.toUpper().unicode()), QString(c),
                           Qt::NoModifier);
     }
-    QCOMPARE(form->Edit10->text(), QString("JÉRÔME B"));
+    QCOMPARE(name->text(), QString("JÉRÔME B"));
   }
 
   void daccordTakesTheSettingsAndDeals() {
     auto form = StartedTable();
-    form->Edit10->setText("LÉA");
-    form->CheckBox1->setChecked(true);
-    QTest::mouseClick(form->BoutonA, Qt::LeftButton);
+    Find<QLineEdit>(*form, "Edit10")->setText("LÉA");
+    Find<QCheckBox>(*form, "CheckBox1")->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>(*form, "BoutonA"), Qt::LeftButton);
     QCOMPARE(player_.boxes.front().text, std::string("Pas d'animation."));
     QCOMPARE(player_.boxes.front().buttons, Buttons::Oui);
     const TableState& s = form->State();
     QCOMPARE(s.HumanName, std::string("LÉA"));
     QCOMPARE(int(s.SoundOn), 1);
     QCOMPARE(s.AnimationOn, 0);
-    QVERIFY(!form->Panel1->isVisible());
-    QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
+    QVERIFY(!Find<QWidget>(*form, "Panel1")->isVisible());
+    QCOMPARE(Find<QPushButton>(*form, "BitBtn3")->text(), QString("Mettre Animation"));
     // The play step came back with the human to play a full hand.
     QCOMPARE(s.CurSeatIdx, 0);
     QCOMPARE(CardsInHand(s), 8);
-    QVERIFY(form->ET10->text().startsWith(" 1 - SCORE de LÉA = "));
+    QVERIFY(Find<QLabel>(*form, "ET10")->text().startsWith(" 1 - SCORE de LÉA = "));
     for (int slot = 1; slot <= 8; ++slot) QVERIFY(!form->HandImage(slot)->pixmap().isNull());
   }
 
   void daccordWithAnimationSaysSo() {
     auto form = StartedTable();
-    form->CheckBox2->setChecked(true);
+    Find<QCheckBox>(*form, "CheckBox2")->setChecked(true);
     form->BoutonAClick();
     QCOMPARE(player_.boxes.front().text, std::string("Animation des Cartes."));
     QCOMPARE(form->State().AnimationOn, 1);
-    QCOMPARE(form->BitBtn3->text(), QString("Oter l' Animation"));
+    QCOMPARE(Find<QPushButton>(*form, "BitBtn3")->text(), QString("Oter l' Animation"));
   }
 
   void refusedClickChangesNothingAndLegalClickPlays() {
     auto form = StartedTable();
     Recorder recorder(form.get());
-    form->GameState().observer = &recorder;
+    form->GameState().observers.push_back(&recorder);
     form->BoutonAClick();
     TableState& s = form->State();
     // Play until the human must follow and holds a card he may not play.
@@ -213,13 +218,13 @@ class WindowTest : public QObject {
     }
     QVERIFY(refused != 0);
     const TableState before = s;
-    const QString bid = form->Label5->text();
+    const QString bid = Find<QLabel>(*form, "Label5")->text();
     const QPoint place = form->HandImage(refused)->pos();
     const size_t played = recorder.humanSlots.size();
     QTest::mouseClick(form->HandImage(refused), Qt::LeftButton, {}, QPoint(30, 30));
     QCOMPARE(s.CurRow, before.CurRow);
     QCOMPARE(s.SlotCard[1][refused], before.SlotCard[1][refused]);
-    QCOMPARE(form->Label5->text(), bid);
+    QCOMPARE(Find<QLabel>(*form, "Label5")->text(), bid);
     QCOMPARE(form->HandImage(refused)->pos(), place);
     QCOMPARE(recorder.humanSlots.size(), played);
 
@@ -233,8 +238,8 @@ class WindowTest : public QObject {
   void cardGlidesToTheTableThenPlays() {
     auto form = StartedTable();
     Recorder recorder(form.get());
-    form->GameState().observer = &recorder;
-    form->CheckBox2->setChecked(true);
+    form->GameState().observers.push_back(&recorder);
+    Find<QCheckBox>(*form, "CheckBox2")->setChecked(true);
     form->BoutonAClick();
     TableState& s = form->State();
     const int slot = ClickFirstLegalCard(*form);
@@ -250,17 +255,17 @@ class WindowTest : public QObject {
     QCOMPARE(form->HandImage(slot)->pos(), rest);
     QCOMPARE(s.SlotCard[1][slot], 0);
     // Computer cards end in their places.
-    QCOMPARE(form->Image10->x(), 240);
-    QCOMPARE(form->Image11->x(), 345);
-    QCOMPARE(form->Image12->x(), 450);
+    QCOMPARE(Find<QLabel>(*form, "Image10")->x(), 240);
+    QCOMPARE(Find<QLabel>(*form, "Image11")->x(), 345);
+    QCOMPARE(Find<QLabel>(*form, "Image12")->x(), 450);
     QCOMPARE(recorder.humanSlots.size(), size_t{1});
   }
 
   void secondClickDuringAGlideTakesOver() {
     auto form = StartedTable();
     Recorder recorder(form.get());
-    form->GameState().observer = &recorder;
-    form->CheckBox2->setChecked(true);
+    form->GameState().observers.push_back(&recorder);
+    Find<QCheckBox>(*form, "CheckBox2")->setChecked(true);
     form->BoutonAClick();
     TableState& s = form->State();
     std::vector<int> legal;
@@ -286,13 +291,15 @@ class WindowTest : public QObject {
       int start;
       int end;
     };
-    for (const Glide& g : {Glide{1, form->Image10, 180, 240}, Glide{2, form->Image11, 285, 345},
-                           Glide{3, form->Image12, 510, 450}}) {
+    auto* timer1 = Find<QTimer>(*form, "Timer1");
+    for (const Glide& g : {Glide{1, Find<QLabel>(*form, "Image10"), 180, 240},
+                           Glide{2, Find<QLabel>(*form, "Image11"), 285, 345},
+                           Glide{3, Find<QLabel>(*form, "Image12"), 510, 450}}) {
       s.CurSeatIdx = g.seatIdx;
       g.image->move(g.start, g.image->y());
-      form->Timer1->start();
+      timer1->start();
       int ticks = 0;
-      while (form->Timer1->isActive() && ticks < 100) {
+      while (timer1->isActive() && ticks < 100) {
         form->Timer1Timer();
         ++ticks;
       }
@@ -307,76 +314,90 @@ class WindowTest : public QObject {
     // must stop there, not push it past its place.
     auto form = NewTable();
     TableState& s = form->State();
+    auto* timer1 = Find<QTimer>(*form, "Timer1");
     for (const auto& [seatIdx, image, place] :
-         {std::tuple{1, form->Image10, 240}, std::tuple{2, form->Image11, 345},
-          std::tuple{3, form->Image12, 450}}) {
+         {std::tuple{1, Find<QLabel>(*form, "Image10"), 240},
+          std::tuple{2, Find<QLabel>(*form, "Image11"), 345},
+          std::tuple{3, Find<QLabel>(*form, "Image12"), 450}}) {
       s.CurSeatIdx = seatIdx;
       image->move(place, image->y());
-      form->Timer1->start();
+      timer1->start();
       form->Timer1Timer();
       QCOMPARE(image->x(), place);
-      QVERIFY(!form->Timer1->isActive());
+      QVERIFY(!timer1->isActive());
     }
   }
 
   void leftoverTickDoesNotLiftAHandCard() {
     // A computer card's slide can outlast its pause; its last ticks must
-    // not pick up the hand card the computer seat's slot number points at.
-    auto form = NewTable();
+    // not pick up the hand card the computer seat's slot number points at,
+    // even just after the player's own card has glided and been played.
+    auto form = StartedTable();
+    auto* timer1 = Find<QTimer>(*form, "Timer1");
+    Find<QCheckBox>(*form, "CheckBox2")->setChecked(true);
+    form->BoutonAClick();
     TableState& s = form->State();
-    s.CurSeatIdx = 0;
-    s.CurRow = 5;
-    s.SlotCard[1][5] = 20;
-    form->Timer1->start();
+    const int played = ClickFirstLegalCard(*form);
+    QVERIFY(played != 0);
+    QTRY_VERIFY(s.SlotCard[1][played] == 0 && !form->GameState().inPlayStep);
+    QCOMPARE(s.CurSeatIdx, 0);
+    s.CurRow = FirstSlot(s);
+    QVERIFY(s.CurRow != 0);
+    timer1->start();
     form->Timer1Timer();
-    QCOMPARE(form->HandImage(5)->pos(), TForm1::RestingPlace(5));
-    QVERIFY(!form->Timer1->isActive());
+    QVERIFY(!timer1->isActive());
+    for (int slot = 1; slot <= 8; ++slot)
+      QCOMPARE(form->HandImage(slot)->pos(), TForm1::RestingPlace(slot));
   }
 
   void pointsArrowsStepAndWrap() {
     auto form = StartedTable();
     TableState& s = form->State();
-    QTest::mouseClick(form->HB->UpButton(), Qt::LeftButton);
-    QCOMPARE(form->Edit1->text(), QString("2600"));
+    auto* edit1 = Find<QLineEdit>(*form, "Edit1");
+    auto* hb = Find<TUpDown>(*form, "HB");
+    QTest::mouseClick(hb->UpButton(), Qt::LeftButton);
+    QCOMPARE(edit1->text(), QString("2600"));
     QCOMPARE(s.TargetScore, 2600);
-    QTest::mouseClick(form->HB->DownButton(), Qt::LeftButton);
-    QTest::mouseClick(form->HB->DownButton(), Qt::LeftButton);
-    QCOMPARE(form->Edit1->text(), QString("2400"));
+    QTest::mouseClick(hb->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(hb->DownButton(), Qt::LeftButton);
+    QCOMPARE(edit1->text(), QString("2400"));
 
-    form->Edit1->setText("10000");
-    form->HB->StepUp();
-    QCOMPARE(form->Edit1->text(), QString("200"));
-    form->HB->StepDown();
-    QCOMPARE(form->Edit1->text(), QString("10000"));
+    edit1->setText("10000");
+    hb->StepUp();
+    QCOMPARE(edit1->text(), QString("200"));
+    hb->StepDown();
+    QCOMPARE(edit1->text(), QString("10000"));
     QCOMPARE(s.TargetScore, 10000);
     QVERIFY(player_.boxes.empty());
 
     // The options panel's arrows feed both fields.
-    QTest::mouseClick(form->UpDown1->UpButton(), Qt::LeftButton);
-    QCOMPARE(form->Edit11->text(), QString("2600"));
-    QCOMPARE(form->Edit1->text(), QString("2600"));
+    QTest::mouseClick(Find<TUpDown>(*form, "UpDown1")->UpButton(), Qt::LeftButton);
+    QCOMPARE(Find<QLineEdit>(*form, "Edit11")->text(), QString("2600"));
+    QCOMPARE(edit1->text(), QString("2600"));
     QCOMPARE(s.TargetScore, 2600);
   }
 
   void pointsTypedByHand() {
     auto form = StartedTable();
     TableState& s = form->State();
-    form->Edit1->setText("150");
+    auto* edit1 = Find<QLineEdit>(*form, "Edit1");
+    auto* edit11 = Find<QLineEdit>(*form, "Edit11");
+    edit1->setText("150");
     QCOMPARE(s.TargetScore, 150);
-    form->Edit1->setText("-5");
+    edit1->setText("-5");
     QCOMPARE(s.TargetScore, -5);
-    form->Edit1->setText("+40000");
+    edit1->setText("+40000");
     QCOMPARE(s.TargetScore, 40000);
     QVERIFY(player_.boxes.empty());
     // The arrows go on from the typed number, brought back within 200..10000.
-    form->HB->StepUp();
-    QCOMPARE(form->Edit1->text(), QString("200"));
+    Find<TUpDown>(*form, "HB")->StepUp();
+    QCOMPARE(edit1->text(), QString("200"));
 
     // The control panel's field never writes into the options panel's.
-    form->Edit1->setText("4000");
-    QCOMPARE(form->Edit11->text(), QString("2500"));
-    form->Edit11->setText("3000");
-    QCOMPARE(form->Edit1->text(), QString("3000"));
+    edit1->setText("4000");
+    QCOMPARE(edit11->text(), QString("2500"));
+    edit11->setText("3000");
+    QCOMPARE(edit1->text(), QString("3000"));
     QCOMPARE(s.TargetScore, 3000);
   }
 
@@ -409,45 +430,48 @@ class WindowTest : public QObject {
     QFETCH(bool, up);
     QFETCH(QString, shown);
     auto form = StartedTable();
-    QLineEdit* field = optionsPanel ? form->Edit11 : form->Edit1;
-    TUpDown* arrows = optionsPanel ? form->UpDown1 : form->HB;
+    auto* field = Find<QLineEdit>(*form, optionsPanel ? "Edit11" : "Edit1");
+    auto* arrows = Find<TUpDown>(*form, optionsPanel ? "UpDown1" : "HB");
     // Text that is not a whole number steps from the field's last good one.
     field->setText("700");
     field->setText(typed);
     QTest::mouseClick(up ? arrows->UpButton() : arrows->DownButton(), Qt::LeftButton);
     QCOMPARE(field->text(), shown);
     QCOMPARE(form->State().TargetScore, shown.toInt());
-    QCOMPARE(form->Edit1->text(), shown);
+    QCOMPARE(Find<QLineEdit>(*form, "Edit1")->text(), shown);
   }
 
   void controlPanelArrowsGoOnFromTheOptionsPanel() {
     auto form = StartedTable();
-    form->Edit11->setText("300");
-    QTest::mouseClick(form->UpDown1->DownButton(), Qt::LeftButton);
-    QCOMPARE(form->Edit1->text(), QString("200"));
-    QTest::mouseClick(form->HB->UpButton(), Qt::LeftButton);
-    QCOMPARE(form->Edit1->text(), QString("300"));
+    auto* edit1 = Find<QLineEdit>(*form, "Edit1");
+    auto* edit11 = Find<QLineEdit>(*form, "Edit11");
+    auto* upDown1 = Find<TUpDown>(*form, "UpDown1");
+    edit11->setText("300");
+    QTest::mouseClick(upDown1->DownButton(), Qt::LeftButton);
+    QCOMPARE(edit1->text(), QString("200"));
+    QTest::mouseClick(Find<TUpDown>(*form, "HB")->UpButton(), Qt::LeftButton);
+    QCOMPARE(edit1->text(), QString("300"));
     QCOMPARE(form->State().TargetScore, 300);
     // The options panel's own arrows are not moved by the control panel.
-    QTest::mouseClick(form->UpDown1->UpButton(), Qt::LeftButton);
-    QCOMPARE(form->Edit11->text(), QString("300"));
+    QTest::mouseClick(upDown1->UpButton(), Qt::LeftButton);
+    QCOMPARE(edit11->text(), QString("300"));
     QVERIFY(player_.boxes.empty());
   }
 
   void pointsThatAreNotAWholeNumber() {
     auto form = StartedTable();
     TableState& s = form->State();
-    form->Edit11->setText("");
+    Find<QLineEdit>(*form, "Edit11")->setText("");
     QCOMPARE(player_.boxes.size(), size_t{1});
     QCOMPARE(player_.boxes[0].text, std::string("'' n'est pas une valeur entière correcte"));
     QCOMPARE(player_.boxes[0].buttons, Buttons::Ok);
     QCOMPARE(s.TargetScore, 2500);
-    QCOMPARE(form->Edit1->text(), QString("2500"));
+    QCOMPARE(Find<QLineEdit>(*form, "Edit1")->text(), QString("2500"));
 
     const char* bad[] = {"12a", " 300", "300 ", "99999999999", "-", "+", "1.5"};
     for (const char* text : bad) {
       player_.boxes.clear();
-      form->Edit1->setText(text);
+      Find<QLineEdit>(*form, "Edit1")->setText(text);
       QCOMPARE(player_.boxes.size(), size_t{1});
       QCOMPARE(player_.boxes[0].text,
                std::string("'") + text + "' n'est pas une valeur entière correcte");
@@ -471,7 +495,7 @@ class WindowTest : public QObject {
       for (QPushButton* b : box->findChildren<QPushButton*>()) b->click();
     });
     // The widest letters, far more of them than the screen can show.
-    form->Edit1->setText(QString(5000, 'W'));
+    Find<QLineEdit>(*form, "Edit1")->setText(QString(5000, 'W'));
     const QRect screen = form->screen()->availableGeometry();
     QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("box %1 wide on a screen %2 wide")
                                                     .arg(frame.width())
@@ -485,19 +509,21 @@ class WindowTest : public QObject {
   void soundAndAnimationSwitches() {
     auto form = StartedTable();
     TableState& s = form->State();
+    auto* sound = Find<QPushButton>(*form, "BitBtn2");
+    auto* animation = Find<QPushButton>(*form, "BitBtn3");
     s.SoundOn = 0;
-    QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(sound, Qt::LeftButton);
     QCOMPARE(int(s.SoundOn), 1);
-    QCOMPARE(form->BitBtn2->text(), QString("  Oter le Son"));
-    QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+    QCOMPARE(sound->text(), QString("  Oter le Son"));
+    QTest::mouseClick(sound, Qt::LeftButton);
     QCOMPARE(int(s.SoundOn), 0);
-    QCOMPARE(form->BitBtn2->text(), QString("Mettre le Son"));
-    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    QCOMPARE(sound->text(), QString("Mettre le Son"));
+    QTest::mouseClick(animation, Qt::LeftButton);
     QCOMPARE(s.AnimationOn, 1);
-    QCOMPARE(form->BitBtn3->text(), QString("Oter l' Animation"));
-    QTest::mouseClick(form->BitBtn3, Qt::LeftButton);
+    QCOMPARE(animation->text(), QString("Oter l' Animation"));
+    QTest::mouseClick(animation, Qt::LeftButton);
     QCOMPARE(s.AnimationOn, 0);
-    QCOMPARE(form->BitBtn3->text(), QString("Mettre Animation"));
+    QCOMPARE(animation->text(), QString("Mettre Animation"));
     std::vector<std::string> texts;
     for (const ShownBox& b : player_.boxes) {
       texts.push_back(b.text);
@@ -510,42 +536,45 @@ class WindowTest : public QObject {
   void quitterAsksFirst() {
     auto form = StartedTable();
     player_.answer = [](const std::string&) { return kAnswerNo; };
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*form, "Button1"), Qt::LeftButton);
     QCOMPARE(player_.boxes.size(), size_t{1});
     QCOMPARE(player_.boxes[0].text, std::string("Etes-vous sur de vouloir quitter?"));
     QCOMPARE(player_.boxes[0].buttons, Buttons::OuiNon);
     QCOMPARE(form->State().DialogResult, kAnswerNo);
-    QVERIFY(!form->Table().Closing());
+    QVERIFY(!form->Closing());
     QTest::qWait(20);
     QVERIFY(form->isVisible());
 
     player_.answer = [](const std::string&) { return kAnswerYes; };
-    QTest::mouseClick(form->Button1, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*form, "Button1"), Qt::LeftButton);
     QCOMPARE(form->State().DialogResult, kAnswerYes);
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QTRY_VERIFY(!form->isVisible());
   }
 
   void quitterOnTheOptionsPanelEndsAtOnce() {
     auto form = StartedTable();
-    QTest::mouseClick(form->BoutonQ, Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(*form, "BoutonQ"), Qt::LeftButton);
     QVERIFY(player_.boxes.empty());
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QTRY_VERIFY(!form->isVisible());
   }
 
   void closingTheWindowMidDealAsksOnceTheDealIsBack() {
     auto form = StartedTable();
     TForm1* table = form.get();
-    // The window is asked to close while the play step waits on a box: the
-    // deal goes on to the human's turn, and only then is he asked.
+    // The window is asked to close while DACCORD's box is up, the deal just
+    // behind it: the deal goes on to the human's turn, and only then is he
+    // asked.
     bool requested = false;
     bool askedInPlayStep = false;
+    bool askedOnHisTurn = false;
     int questions = 0;
     player_.answer = [&](const std::string& text) {
       if (text == "Etes-vous sur de vouloir quitter?") {
         ++questions;
         askedInPlayStep = table->GameState().inPlayStep;
+        askedOnHisTurn = table->State().CurSeatIdx == 0 && CardsInHand(table->State()) == 8;
         return kAnswerYes;
       }
       if (!requested) {
@@ -556,35 +585,34 @@ class WindowTest : public QObject {
     };
     form->BoutonAClick();
     QVERIFY(requested);
-    QVERIFY(!form->Table().Closing());
-    QCOMPARE(questions, 0);
     QTRY_COMPARE(questions, 1);
     QVERIFY(!askedInPlayStep);
-    QVERIFY(form->Table().Closing());
+    QVERIFY(askedOnHisTurn);
+    QVERIFY(form->Closing());
     QTRY_VERIFY(!form->isVisible());
   }
 
   void wholeGameThroughTheWindow() {
     auto form = StartedTable();
     Recorder recorder(form.get());
-    form->GameState().observer = &recorder;
+    form->GameState().observers.push_back(&recorder);
     player_.answer = [](const std::string& text) {
       return text == " On s'en fait une autre ?->" ? kAnswerNo : kAnswerYes;
     };
-    form->Edit11->setText("400");
-    QCOMPARE(form->Edit1->text(), QString("400"));
+    Find<QLineEdit>(*form, "Edit11")->setText("400");
+    QCOMPARE(Find<QLineEdit>(*form, "Edit1")->text(), QString("400"));
     form->BoutonAClick();
     int clicks = 0;
-    while (!form->Table().Closing() && clicks < 2000) {
+    while (!form->Closing() && clicks < 2000) {
       QVERIFY(ClickFirstLegalCard(*form) != 0);
       ++clicks;
     }
-    QVERIFY(form->Table().Closing());
+    QVERIFY(form->Closing());
     QVERIFY(recorder.dealsScored >= 1);
     QCOMPARE(recorder.scoreMismatches, std::vector<std::string>{});
     QCOMPARE(player_.boxes.back().text, std::string(" On s'en fait une autre ?->"));
     QCOMPARE(player_.boxes.back().buttons, Buttons::Confirmation);
-    QVERIFY(form->ET14->text().startsWith("LE JOUEUR "));
+    QVERIFY(Find<QLabel>(*form, "ET14")->text().startsWith("LE JOUEUR "));
     QTRY_VERIFY(!form->isVisible());
   }
 
@@ -639,8 +667,8 @@ class WindowTest : public QObject {
   void missingPictureLeavesAnEmptyPlace() {
     auto form = NewTable();
     form->Table().LoadPicture(Control::Image9, "Im/no-such-card.Bmp");
-    QVERIFY(form->Image9->pixmap().isNull());
-    QCOMPARE(form->Image9->size(), QSize(102, 154));
+    QVERIFY(Find<QLabel>(*form, "Image9")->pixmap().isNull());
+    QCOMPARE(Find<QLabel>(*form, "Image9")->size(), QSize(102, 154));
   }
 };
 

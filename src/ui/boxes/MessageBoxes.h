@@ -21,11 +21,19 @@ struct BoxSpot {
   Kind kind = Kind::ScreenMiddle;
   BoxPlace place{0, 0};
 
+  // In the middle of the screen.
+  BoxSpot() = default;
+  BoxSpot(std::nullopt_t) {}  // NOLINT(google-explicit-constructor): a place or none
+  // Its corner at `place` over the table.
+  BoxSpot(BoxPlace at) : kind(Kind::AtPlace), place(at) {}  // NOLINT(google-explicit-constructor)
+
   // At `place` over the table, or in the middle of the screen without one.
-  static BoxSpot At(std::optional<BoxPlace> place) {
-    return place ? BoxSpot{Kind::AtPlace, *place} : BoxSpot{};
+  static BoxSpot At(std::optional<BoxPlace> at) { return at ? BoxSpot(*at) : BoxSpot(); }
+  static BoxSpot TableMiddle() {
+    BoxSpot spot;
+    spot.kind = Kind::TableMiddle;
+    return spot;
   }
-  static BoxSpot TableMiddle() { return {Kind::TableMiddle}; }
   static BoxSpot ScreenMiddle() { return {}; }
 };
 
