@@ -109,7 +109,7 @@ TEST_F(RecordTest, NewsAndReviewKeysTellTheDeal) {
   PlayStep(g);
   const std::vector<std::string> dealt = {
       "LÉA : Je prends, Coeur",
-      "Vos huit cartes sont distribuées. Atout Coeur, pris par LÉA. À vous d'entamer. LÉA : "
+      "Vos huit cartes sont distribuées. Atout Coeur, pris par LÉA. LÉA : "
       "Tierce trop faible. BERTOU annonce Tierce à l'As de Trèfle, 20 points. Belote au joueur "
       "LÉA."};
   EXPECT_EQ(news, dealt);

@@ -168,10 +168,12 @@ class AccessibilityTest : public QObject {
     // announcements and the belote, then the player's turn.
     QVERIFY(NewsHeard().contains("LÉA : Je prends, Coeur"));
     QVERIFY(NewsHeard().contains(
-        "Vos huit cartes sont distribuées. Atout Coeur, pris par LÉA. À vous d'entamer. LÉA : "
+        "Vos huit cartes sont distribuées. Atout Coeur, pris par LÉA. LÉA : "
         "Tierce trop faible. BERTOU annonce Tierce à l'As de Trèfle, 20 points. Belote au "
         "joueur LÉA."));
-    QTRY_COMPARE(NewsHeard().last(), QString("À vous de jouer, 8 cartes jouables"));
+    // The card the keyboard came to before the hand was sorted is named again.
+    QTRY_COMPARE(NewsHeard().last(),
+                 QString("À vous de jouer, 8 cartes jouables, sur 1, Roi de Coeur"));
     QWidget* card = form->focusWidget();
     QVERIFY(qobject_cast<TImage*>(card) != nullptr);
 
@@ -187,7 +189,8 @@ class AccessibilityTest : public QObject {
     QCOMPARE(answer(Qt::Key_S), ScoreWords(r));
     QCOMPARE(answer(Qt::Key_A), TrumpWords(r));
     QVERIFY(answer(Qt::Key_J).starts_with("Jouables : 1 Roi de Coeur, 2 Dame de Coeur,"));
-    QCOMPARE(answer(Qt::Key_R), std::string("À vous de jouer, 8 cartes jouables"));
+    QCOMPARE(answer(Qt::Key_R),
+             std::string("À vous de jouer, 8 cartes jouables, sur 1, Roi de Coeur"));
     QCOMPARE(form->State().CurRow, before.CurRow);
     QCOMPARE(CardsInHand(form->State()), 8);
 
@@ -205,7 +208,12 @@ class AccessibilityTest : public QObject {
     // A refused card is said with the rule it breaks; on the table nothing
     // changes. An emptied slot says it is empty.
     QCOMPARE(answer(Digit(4)), std::string("Refusée : As de Pique. Il faut fournir à Carreau."));
+    QCOMPARE(answer(Digit(4)), std::string("Refusée : As de Pique. Il faut fournir à Carreau."));
     QCOMPARE(answer(Digit(2)), std::string("Emplacement 2 vide."));
+    // A right click plays nothing, so nothing is refused.
+    const qsizetype heard = NewsHeard().size();
+    QTest::mouseClick(form->HandImage(4), Qt::RightButton, {}, QPoint(30, 30));
+    QCOMPARE(NewsHeard().size(), heard);
     QCOMPARE(CardsInHand(form->State()), 7);
   }
 
@@ -249,6 +257,9 @@ class AccessibilityTest : public QObject {
       WhenModalShows([&](QWidget* question) {
         name = Heard(question);
         description = Heard(question, QAccessible::Description);
+        // Its words heard as its name, so that a reader says the description
+        // rather than the words a second time.
+        QCOMPARE(Heard(question->findChild<QLabel*>("Text")), name);
         QTest::keyClick(question->focusWidget(), Qt::Key_Return);
       });
     });

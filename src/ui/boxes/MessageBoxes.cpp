@@ -61,6 +61,9 @@ class TableMessageBox : public TableBox {
     // never as markup.
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
+    // Heard as the box's own name: a screen reader that finds the box's
+    // words again in it then reads the description instead of them.
+    label->setAccessibleName(accessibleName());
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     body->addWidget(label, 1);
 

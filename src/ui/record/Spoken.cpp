@@ -173,7 +173,7 @@ std::string HandDealtNews(const DealRecord& r) {
     parts.push_back("Atout " + SpokenSuitName(r.trumpSuit) + ", pris par " +
                     SpokenSeat(r, r.taker) + ".");
   const int leader = r.SeatToPlay();
-  if (leader == 1) parts.push_back("À vous d'entamer.");
+  // The player's own turn is said as it comes.
   if (leader >= 2) parts.push_back(SpokenSeat(r, leader) + " entame.");
   for (int seat = 1; seat <= 4; ++seat) {
     const RecordedAnnouncement& a = r.announcements[seat];

@@ -64,7 +64,7 @@ TableAnnouncer::TableAnnouncer(QWidget* table) : QObject(table) {
 
 void TableAnnouncer::Announce(const std::string& text) {
   const QString words = QString::fromStdString(text);
-  if (words.isEmpty() || words == lastNews_) return;
+  if (words.isEmpty()) return;
   lastNews_ = words;
   Show(words);
 }

@@ -43,8 +43,7 @@ class TableAnnouncer : public QObject {
  public:
   explicit TableAnnouncer(QWidget* table);
 
-  // Says `text` (UTF-8) once to the screen reader; the same news twice in a
-  // row is said once.
+  // Says `text` (UTF-8) once to the screen reader.
   void Announce(const std::string& text);
   // Says the last news again.
   void RepeatLast();

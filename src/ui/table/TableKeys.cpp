@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "engine/CardRules.h"
@@ -198,7 +199,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
   }
-  if (event->type() == QEvent::MouseButtonRelease) {
+  // The name a screen reader says as the keyboard comes to a card.
+  if (event->type() == QEvent::FocusIn) {
+    for (int slot = 1; slot <= 8; ++slot)
+      if (watched == HandImage(slot)) cardNameHeard_ = HandImage(slot)->accessibleName();
+  }
+  // Only the left button plays a card, so only it can be refused.
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     for (int slot = 1; slot <= 8; ++slot)
       if (watched == HandImage(slot)) TellIfRefused(slot);
   }

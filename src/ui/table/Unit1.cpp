@@ -468,7 +468,16 @@ void TForm1::AnnounceTurnIfDue() {
   if (!news_.TurnDue() || record_.SeatToPlay() != 1) return;
   news_.TurnSaid();
   FocusHand();
-  announcer_->Announce(TurnNews(static_cast<int>(PlayableSlots().size())));
+  std::string news = TurnNews(static_cast<int>(PlayableSlots().size()));
+  // The card the keyboard is on may have been dealt or sorted anew since
+  // the screen reader said its name: it is said again, only then.
+  if (auto* card = qobject_cast<TImage*>(focusWidget())) {
+    if (card->accessibleName() != cardNameHeard_) {
+      cardNameHeard_ = card->accessibleName();
+      news += ", sur " + cardNameHeard_.toStdString();
+    }
+  }
+  announcer_->Announce(news);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -263,6 +263,8 @@ class TForm1 : public QWidget {
   // The card the human clicked is on its way to his place; its landing
   // starts the play step.
   bool humanCardGliding_ = false;
+  // The name the screen reader last said for the card with the keyboard.
+  QString cardNameHeard_;
   // A letter has been typed in the name field, or the player clicked in it.
   bool nameTouched_ = false;
   int boxesOpen_ = 0;
