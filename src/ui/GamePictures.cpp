@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +60,30 @@ bool BitmapIsWhole(const QByteArray& data) {
   return data.size() >= offset + pixelBytes;
 }
 
+// Decodes the picture in `path`, a regular file of at most kLargestPicture
+// bytes when it was looked at. It is read at its own size: a file that has
+// grown past the limit since is refused after one byte more.
+QImage DecodeGamePicture(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const qint64 size = file.size();
+  if (size > kLargestPicture) return {};
+  const QByteArray data = file.read(size + 1);
+  if (data.size() > kLargestPicture || !BitmapIsWhole(data)) return {};
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  return reader.read();
+}
+
+// A picture as decoded, with the size and time its file had then.
+struct DecodedPicture {
+  qint64 size = -1;
+  qint64 modified = -1;
+  QImage image;
+};
+
 }  // namespace
 
 QImage ReadGamePicture(const QString& path) {
@@ -64,15 +91,28 @@ QImage ReadGamePicture(const QString& path) {
   // never end: only a regular file is a picture.
   const QFileInfo info(path);
   if (!info.isFile() || info.size() > kLargestPicture) return {};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = file.read(kLargestPicture + 1);
-  if (data.size() > kLargestPicture || !BitmapIsWhole(data)) return {};
-  QBuffer buffer;
-  buffer.setData(data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  return reader.read();
+  // Every table window checks the whole set at its start and then loads
+  // what it shows: each file is decoded once for the whole program, and
+  // again only when it has changed.
+  static QMutex mutex;
+  static QHash<QString, DecodedPicture> decoded;
+  const QString key = info.absoluteFilePath();
+  const qint64 size = info.size();
+  const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+  {
+    const QMutexLocker lock(&mutex);
+    const auto known = decoded.constFind(key);
+    if (known != decoded.constEnd() && known->size == size && known->modified == modified)
+      return known->image;
+  }
+  const QImage image = DecodeGamePicture(path);
+  const QMutexLocker lock(&mutex);
+  // The game reads a hundred files or so; a program that reads far more
+  // (copies of the game folder, in the tests) starts the count again.
+  constexpr qsizetype kMostKept = 500;
+  if (decoded.size() >= kMostKept) decoded.clear();
+  decoded.insert(key, DecodedPicture{size, modified, image});
+  return image;
 }
 
 QPixmap LoadGamePicture(const QString& file, qreal pixelRatio) {
