@@ -30,7 +30,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       options_(std::move(options)),
       table_(*this, state_),
-      game_{state_, table_, clock_} {
+      game_{state_, table_, options_.clock != nullptr ? *options_.clock : clock_} {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Belote"));
   setFixedSize(kClientWidth, kClientHeight);

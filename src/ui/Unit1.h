@@ -45,6 +45,9 @@ struct TForm1Options {
   bool exitApplicationOnQuit = true;
   // The program that shows the help page (tests name one that fails).
   QString helpOpener = QString::fromLatin1(kDesktopOpener);
+  // When set, the shuffles are seeded from it instead of the system's clock
+  // (tests that need known deals).
+  SecondsClock* clock = nullptr;
 };
 
 class TForm1 : public QWidget {
