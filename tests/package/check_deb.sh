@@ -84,12 +84,12 @@ done < <(cd "$build/game" && find ./Im ./So -type f)
 
 has usr/share/applications/belote.desktop
 for size in 32 64 128; do has "usr/share/icons/hicolor/${size}x${size}/apps/belote.png"; done
-has usr/share/metainfo/fr.tabledebelote.Belote.metainfo.xml
+has usr/share/metainfo/fr.tabledebelote.belote.metainfo.xml
 
 # Nothing outside the game's own places (a test helper or a library
 # installed by mistake would land here).
 stray=$(awk '$1 !~ /^d/ { print $3 }' <<<"$listing" |
-  grep -Ev '^usr/(bin/belote(-selfplay)?|share/belote/.*|share/applications/belote\.desktop|share/icons/hicolor/[0-9]+x[0-9]+/apps/belote\.png|share/metainfo/fr\.tabledebelote\.Belote\.metainfo\.xml|share/doc/belote/.*|share/man/.*/belote.*)$' || true)
+  grep -Ev '^usr/(bin/belote(-selfplay)?|share/belote/.*|share/applications/belote\.desktop|share/icons/hicolor/[0-9]+x[0-9]+/apps/belote\.png|share/metainfo/fr\.tabledebelote\.belote\.metainfo\.xml|share/doc/belote/.*|share/man/.*/belote.*)$' || true)
 [ -z "$stray" ] || problem "unexpected files in the package: $stray"
 
 # A program that still looks for libraries in the build folder would start
