@@ -46,7 +46,7 @@ fi
 log=$scratch/dpkg-buildpackage.log
 if ! (cd "$tree" &&
   env -u CFLAGS -u CXXFLAGS -u CPPFLAGS -u LDFLAGS -u MAKEFLAGS -u MFLAGS -u MAKELEVEL \
-    DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b) >"$log" 2>&1; then
+    DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b) >"$log" 2>&1; then
   tail -n 60 "$log"
   echo "FAIL: dpkg-buildpackage could not build the package (whole log: $log)"
   exit 1
