@@ -17,14 +17,15 @@
 namespace {
 
 // The table reads its pictures, sounds and help page from the working
-// directory. An installed game keeps them in share/belote beside its bin
-// folder, so when it is started from anywhere else (a menu, a terminal in the
-// home folder) it moves there first. Started from a folder that has the
-// pictures, such as the build's game folder, it stays where it is.
+// directory. An installed game keeps them in share/games/belote beside its
+// games folder (/usr/share/games/belote for /usr/games/belote), so when it is
+// started from anywhere else (a menu, a terminal in the home folder) it moves
+// there first. Started from a folder that has the pictures, such as the
+// build's game folder, it stays where it is.
 void MoveToDataFolder() {
   if (QDir(QStringLiteral("Im")).exists()) return;
-  const QString data =
-      QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/belote"));
+  const QString data = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                       QStringLiteral("/../share/games/belote"));
   if (QDir(data + QStringLiteral("/Im")).exists()) QDir::setCurrent(data);
 }
 

@@ -35,7 +35,10 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
   problem "metainfo launches '$launchable', the desktop file is '$(basename "$desktop")'"
 grep -q "<release version=\"$version\"" "$metainfo" ||
   problem "metainfo has no release for version $version"
-grep -q '<screenshot type="default">' "$metainfo" || problem "metainfo has no default screenshot"
+id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
+[ "$id" = "$(tr '[:upper:]' '[:lower:]' <<<"$id")" ] || problem "metainfo id '$id' has capitals"
+[ "$(basename "$metainfo")" = "$id.metainfo.xml" ] ||
+  problem "metainfo file '$(basename "$metainfo")' is not named after its id '$id'"
 grep -q '<binary>belote</binary>' "$metainfo" || problem "metainfo does not provide the binary belote"
 
 [ $fail -eq 0 ] && echo "desktop entry and metainfo are valid and agree"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the game into a scratch prefix and starts the installed program
-# from folders that hold no pictures, as a menu or a terminal would: it must
-# find its pictures in <prefix>/share/belote and keep running. Started from a
-# folder that has its own Im/, it must stay there.
+# (<prefix>/games/belote) from folders that hold no pictures, as a menu or a
+# terminal would: it must find its pictures in <prefix>/share/games/belote and
+# keep running. Started from a folder that has its own Im/, it must stay there.
 # Usage: check_install_runs.sh <build dir> <scratch dir>
 set -euo pipefail
 build=$1 scratch=$2
@@ -35,7 +35,7 @@ trap stop EXIT
 run() {
   local from=$1 expected=$2 err cwd
   err=$scratch/stderr-$(basename "$from")
-  (cd "$from" && exec env QT_QPA_PLATFORM=offscreen "$prefix/bin/belote") 2>"$err" &
+  (cd "$from" && exec env QT_QPA_PLATFORM=offscreen "$prefix/games/belote") 2>"$err" &
   pid=$!
   sleep 3
   if ! kill -0 "$pid" 2>/dev/null; then
@@ -56,10 +56,10 @@ run() {
   fi
 }
 
-run "$scratch/elsewhere" "$prefix/share/belote"
+run "$scratch/elsewhere" "$prefix/share/games/belote"
 # A folder with pictures of its own, like the build's game folder.
-ln -s "$prefix/share/belote/Im" "$scratch/with-pictures/Im"
-ln -s "$prefix/share/belote/So" "$scratch/with-pictures/So"
+ln -s "$prefix/share/games/belote/Im" "$scratch/with-pictures/Im"
+ln -s "$prefix/share/games/belote/So" "$scratch/with-pictures/So"
 run "$scratch/with-pictures" "$scratch/with-pictures"
 
 [ $fail -eq 0 ] && echo "the installed game found its pictures from both folders"

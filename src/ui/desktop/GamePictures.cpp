@@ -2,7 +2,11 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
@@ -56,11 +60,9 @@ bool BitmapIsWhole(const QByteArray& data) {
   return data.size() >= offset + pixelBytes;
 }
 
-}  // namespace
-
-QImage ReadGamePicture(const QString& path) {
-  // Opening a named pipe would wait for a writer for ever, and a device may
-  // never end: only a regular file is a picture.
+// Decodes the picture in `path`, read through the game's bounded reader,
+// which opens nothing but a regular file and never waits on one.
+QImage DecodeGamePicture(const QString& path) {
   const BoundedRead read = ReadBoundedFile(path, kLargestPicture);
   if (read.result != BoundedRead::Result::Read || !BitmapIsWhole(read.data)) return {};
   QBuffer buffer;
@@ -68,6 +70,44 @@ QImage ReadGamePicture(const QString& path) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   return reader.read();
+}
+
+// A picture as decoded, with the size and time its file had then.
+struct DecodedPicture {
+  qint64 size = -1;
+  qint64 modified = -1;
+  QImage image;
+};
+
+}  // namespace
+
+QImage ReadGamePicture(const QString& path) {
+  // Opening a named pipe would wait for a writer for ever, and a device may
+  // never end: only a regular file is a picture.
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kLargestPicture) return {};
+  // Every table window checks the whole set at its start and then loads
+  // what it shows: each file is decoded once for the whole program, and
+  // again only when it has changed.
+  static QMutex mutex;
+  static QHash<QString, DecodedPicture> decoded;
+  const QString key = info.absoluteFilePath();
+  const qint64 size = info.size();
+  const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+  {
+    const QMutexLocker lock(&mutex);
+    const auto known = decoded.constFind(key);
+    if (known != decoded.constEnd() && known->size == size && known->modified == modified)
+      return known->image;
+  }
+  const QImage image = DecodeGamePicture(path);
+  const QMutexLocker lock(&mutex);
+  // The game reads a hundred files or so; a program that reads far more
+  // (copies of the game folder, in the tests) starts the count again.
+  constexpr qsizetype kMostKept = 500;
+  if (decoded.size() >= kMostKept) decoded.clear();
+  decoded.insert(key, DecodedPicture{size, modified, image});
+  return image;
 }
 
 QPixmap LoadGamePicture(const QString& file, qreal pixelRatio) {

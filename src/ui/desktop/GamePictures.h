@@ -12,7 +12,9 @@ namespace belote {
 // Reads one picture file whole. Anything that is not a regular file (a
 // named pipe, a device, a folder) is not even opened, and a bitmap whose
 // pixel data stops short of what its header announces is refused: both
-// give a null image, as a missing file does.
+// give a null image, as a missing file does. A file is decoded once for the
+// whole program: reading it again gives the same picture, until its size or
+// time changes.
 QImage ReadGamePicture(const QString& path);
 
 // The picture to show for `file` on a screen of the given pixel ratio.
