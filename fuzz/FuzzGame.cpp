@@ -187,7 +187,7 @@ class Driver {
         watcher_(s_, table_),
         checker_(
             s_, [this] { table_.Close(); }, selfplay::HumanMode::Random, watcher_),
-        g_{s_, table_, clock_, &checker_} {}
+        g_{s_, table_, clock_, {&checker_}} {}
 
   void Run() {
     const auto hi = bytes_.Next();
