@@ -113,10 +113,25 @@ TEST(Spoken, DealEndSaysHowTheContractWentAndWhereThePotGoes) {
             "CASSOL 90.");
 }
 
+TEST(Spoken, SuitChooserTellsTheRefusedCardAndTheHand) {
+  const TableState s;
+  DealRecord r(s);
+  r.turnedCard = PictureNumber(kPique, kJack);
+  r.hand[2] = PictureNumber(kCoeur, kAce);
+  r.hand[5] = PictureNumber(kTrefle, kSeven);
+  EXPECT_EQ(DescribeChooser(r),
+            "Deuxième tour. Carte retournée : Valet de Pique, refusée au premier tour. Vos cartes "
+            ": 2 As de Coeur, 5 Sept de Trèfle.");
+}
+
 TEST(Spoken, TableTextsAreHeardAsTheyAreMeant) {
   EXPECT_EQ(Spoken("M° VERLAC Tu la prends cette carte?"),
             "Maître VERLAC Tu la prends cette carte?");
   EXPECT_EQ(Spoken("ARNAL prend à Trefle"), "ARNAL prend à Trèfle");
+  // espeak reads "2eme" as "deux" and English, and a line break cuts the
+  // box's words in two utterances.
+  EXPECT_EQ(Spoken("TOUT LE MONDE PASSE AU 2eme TOUR.\n ON REDONNE DES CARTES!"),
+            "TOUT LE MONDE PASSE AU deuxième TOUR. ON REDONNE DES CARTES!");
 
   const std::pair<const char*, const char*> names[] = {
       {"Im/1.Bmp", "As de Coeur"},       {"Im/12.Bmp", "Valet de Carreau"},

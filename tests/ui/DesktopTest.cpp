@@ -244,7 +244,7 @@ class DesktopTest : public QObject {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     auto table = TableAt(screen.topLeft() + QPoint(20, 10));
     QVERIFY(QTest::qWaitForWindowExposed(table.get()));
-    TForm3 chooser([](int) { return true; }, table.get());
+    TForm3 chooser([](int) { return true; }, {}, table.get());
     QPoint placed;
     WhenModalShows([&](QWidget* modal) {
       placed = modal->frameGeometry().topLeft();

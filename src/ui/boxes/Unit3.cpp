@@ -40,13 +40,16 @@ void ChooserTile::paintEvent(QPaintEvent*) {
   DrawFocusOutline(p, rect());
 }
 
-TForm3::TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent)
+TForm3::TForm3(std::function<bool(int x)> image14MouseDown, const QString& description,
+               QWidget* parent)
     : TableBox(parent, Qt::Dialog | Qt::FramelessWindowHint),
       onPress_(std::move(image14MouseDown)) {
   setObjectName("Form3");
   setFixedSize(kChooserWidth, kChooserHeight);
   // The banner's words: what the player is asked to do.
   setAccessibleName(QStringLiteral("Cliquez sur la couleur où vous désirez aller"));
+  setAccessibleDescription((description.isEmpty() ? QString() : description + QLatin1Char(' ')) +
+                           QString::fromStdString(ChooserKeysDescription()));
 
   image14_ = new QLabel(this);
   image14_->setObjectName("Image14");

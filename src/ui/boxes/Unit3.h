@@ -35,8 +35,10 @@ class TForm3 : public TableBox {
 
  public:
   // `image14MouseDown` gets the press position x in picture pixels and
-  // returns true when the chooser should close.
-  explicit TForm3(std::function<bool(int x)> image14MouseDown, QWidget* parent = nullptr);
+  // returns true when the chooser should close. `description` is what a
+  // screen reader says after the banner's words: the deal as it stands.
+  explicit TForm3(std::function<bool(int x)> image14MouseDown, const QString& description = {},
+                  QWidget* parent = nullptr);
 
   // Closes the chooser whatever the game would say (the program is closing).
   void ForceClose();

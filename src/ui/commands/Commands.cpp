@@ -137,6 +137,11 @@ void KeyReader::Release(int key) {
   if (IsReaderModifier(key)) readerKeyHeld_ = false;
 }
 
+std::string ChooserKeysDescription() {
+  return "Touches : 1 Coeur, 2 Carreau, 3 Pique, 4 Trèfle, Échap pour passer ; ou les flèches "
+         "puis Entrée.";
+}
+
 std::string TableKeysDescription() {
   std::string words =
       "Touches : 1 à 8 jouent vos cartes de gauche à droite, les flèches passent d'une carte à "

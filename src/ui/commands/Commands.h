@@ -90,5 +90,7 @@ inline constexpr char kOkCaption[] = "OK";
 
 // The keys of the table in words, for its accessible description.
 std::string TableKeysDescription();
+// The suit chooser's keys in words, for its accessible description.
+std::string ChooserKeysDescription();
 
 }  // namespace belote

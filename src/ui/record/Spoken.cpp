@@ -89,6 +89,13 @@ std::string HandCard(const DealRecord& r, int slot) {
   return Number(slot) + " " + PictureName(r.hand[slot]);
 }
 
+std::string HandList(const DealRecord& r) {
+  std::vector<std::string> cards;
+  for (int slot = 1; slot <= 8; ++slot)
+    if (r.hand[slot] != 0) cards.push_back(HandCard(r, slot));
+  return "Vos cartes : " + Join(cards, ", ") + ".";
+}
+
 // How the scored deal went, from the record as it stands once it is scored.
 std::string DealEndWords(const DealRecord& f) {
   const DealResult& d = f.last;
@@ -134,6 +141,10 @@ std::string DealEndWords(const DealRecord& f) {
 std::string Spoken(std::string text) {
   ReplaceAll(text, "M°", "Maître");
   ReplaceAll(text, "Trefle", "Trèfle");
+  ReplaceAll(text, "2eme", "deuxième");
+  // One utterance, as the box is one sentence to the player.
+  ReplaceAll(text, "\n ", " ");
+  ReplaceAll(text, "\n", " ");
   return text;
 }
 
@@ -223,6 +234,11 @@ std::string EmptySlotNews(int slot) {
   return "Emplacement " + Number(slot) + " vide.";
 }
 
+std::string DescribeChooser(const DealRecord& r) {
+  return "Deuxième tour. Carte retournée : " + PictureName(r.turnedCard) +
+         ", refusée au premier tour. " + HandList(r);
+}
+
 std::string TurnedSuitRefusedNews(int suit) {
   return SpokenSuitName(suit) +
          " a été refusé au premier tour : choisissez une autre couleur, ou passez.";
@@ -230,13 +246,8 @@ std::string TurnedSuitRefusedNews(int suit) {
 
 std::string DescribeBox(const DealRecord& r, Box box, const DealRecord& forecast) {
   switch (box) {
-    case Box::TakeQuestion: {
-      std::vector<std::string> cards;
-      for (int slot = 1; slot <= 8; ++slot)
-        if (r.hand[slot] != 0) cards.push_back(HandCard(r, slot));
-      return "Carte retournée : " + PictureName(r.turnedCard) +
-             ". Vos cartes : " + Join(cards, ", ") + ".";
-    }
+    case Box::TakeQuestion:
+      return "Carte retournée : " + PictureName(r.turnedCard) + ". " + HandList(r);
     case Box::TakerAnnounced:
       if (r.bids.empty() || r.bids.back().round != 1) return {};
       return "Il prend la carte retournée, " + PictureName(r.turnedCard) + ".";

@@ -12,8 +12,8 @@
 
 namespace belote {
 
-// A text of the table as it should be heard: "M°" is read "Maître" and
-// "Trefle" with its accent.
+// A text of the table as it should be heard: "M°" is read "Maître",
+// "Trefle" with its accent, "2eme" in words, and its lines as one.
 std::string Spoken(std::string text);
 
 // A seat's name as it should be heard.
@@ -37,6 +37,9 @@ std::string TurnedSuitRefusedNews(int suit);
 // `forecast` is the record as it will be once the deal is scored; only the
 // last trick's box reads it.
 std::string DescribeBox(const DealRecord& r, Box box, const DealRecord& forecast);
+// What the second round's suit chooser tells beyond its banner: the card
+// refused in the first round and the player's hand.
+std::string DescribeChooser(const DealRecord& r);
 
 // --- The review keys ---
 std::string HandWords(const DealRecord& r);

@@ -206,7 +206,7 @@ void TForm1::RunSuitChooser(const std::function<bool(int x)>& press) {
     }
     return;
   }
-  TForm3 chooser(judged, this);
+  TForm3 chooser(judged, QString::fromStdString(DescribeChooser(record_)), this);
   chooser_ = &chooser;
   ++boxesOpen_;
   chooser.exec();
