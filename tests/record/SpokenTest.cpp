@@ -119,9 +119,10 @@ TEST(Spoken, SuitChooserTellsTheRefusedCardAndTheHand) {
   r.turnedCard = PictureNumber(kPique, kJack);
   r.hand[2] = PictureNumber(kCoeur, kAce);
   r.hand[5] = PictureNumber(kTrefle, kSeven);
-  EXPECT_EQ(DescribeChooser(r),
-            "Deuxième tour. Carte retournée : Valet de Pique, refusée au premier tour. Vos cartes "
-            ": 2 As de Coeur, 5 Sept de Trèfle.");
+  EXPECT_EQ(
+      DescribeChooser(r),
+      "Carte retournée : Valet de Pique, refusée au premier tour. Vos cartes : 2 As de Coeur, "
+      "5 Sept de Trèfle.");
 }
 
 TEST(Spoken, TableTextsAreHeardAsTheyAreMeant) {

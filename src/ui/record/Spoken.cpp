@@ -235,8 +235,8 @@ std::string EmptySlotNews(int slot) {
 }
 
 std::string DescribeChooser(const DealRecord& r) {
-  return "Deuxième tour. Carte retournée : " + PictureName(r.turnedCard) +
-         ", refusée au premier tour. " + HandList(r);
+  return "Carte retournée : " + PictureName(r.turnedCard) + ", refusée au premier tour. " +
+         HandList(r);
 }
 
 std::string TurnedSuitRefusedNews(int suit) {
