@@ -159,6 +159,34 @@ class AccessibilityTest : public QObject {
              QString("Carte jouée par ARNAL"));
   }
 
+  void keyboardLeftOnAnEmptySlotComesBackToTheNextDealsCards() {
+    auto form = DealtTable(true);
+    // Where the keyboard is when the next deal's first box opens, and
+    // whether a card lies there.
+    QString focusAtNextDeal;
+    bool onACard = false;
+    player_.answer = [&](const std::string&) {
+      const DealRecord& r = form->Record();
+      if (r.dealNumber == 2 && focusAtNextDeal.isEmpty()) {
+        QWidget* focus = form->focusWidget();
+        focusAtNextDeal = focus != nullptr ? focus->objectName() : QStringLiteral("none");
+        for (int slot = 1; slot <= 8; ++slot)
+          if (focus == form->HandImage(slot)) onACard = r.hand[slot] != 0;
+      }
+      return kAnswerYes;
+    };
+    // The whole deal played from the keyboard, the last card leaving it on
+    // an emptied slot.
+    for (int turn = 0; turn < 8 && focusAtNextDeal.isEmpty(); ++turn) {
+      const int slot = FirstSlot(form->State());
+      QVERIFY(slot != 0);
+      form->HandImage(slot)->setFocus();
+      QTest::keyClick(form->HandImage(slot), Qt::Key_Return);
+    }
+    QVERIFY(!focusAtNextDeal.isEmpty());
+    QVERIFY2(onACard, qPrintable(focusAtNextDeal));
+  }
+
   void reviewKeysTellTheKnownDeal() {
     auto form = DealtTable(true);
     form->activateWindow();

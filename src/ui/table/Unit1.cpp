@@ -164,6 +164,9 @@ void TForm1::Pause() {
 int TForm1::ShowEngineBox(Box box, const std::string& text, Buttons buttons,
                           std::optional<BoxPlace> place) {
   if (closing_) return kAnswerClosed;
+  // The keyboard that the last deal left on an emptied slot comes back, once
+  // the box is closed, to a card of this deal.
+  FocusHand();
   // The last trick's box also tells how the deal ends, which the table
   // works out only once the box is closed.
   const RecordedTrick* trick = record_.CurrentTrick();
