@@ -58,8 +58,8 @@ int TableBox::exec() {
 void TableBox::MoveInside(QPoint corner) {
   // Inside the table, wholly: its corner from the table's frame becomes a
   // corner from its cloth.
-  const QPoint frameOffset = table_->geometry().topLeft() - table_->frameGeometry().topLeft();
-  const QPoint at = corner - frameOffset;
+  const QMargins frame = FrameMargins(table_);
+  const QPoint at = corner - QPoint(frame.left(), frame.top());
   const int x = std::clamp(at.x(), 0, std::max(0, table_->width() - width()));
   const int y = std::clamp(at.y(), 0, std::max(0, table_->height() - height()));
   move(x, y);
@@ -70,8 +70,7 @@ void TableBox::PlaceAt(BoxPlace place) {
     MoveInside(QPoint(place.x, place.y));
     return;
   }
-  const QPoint want = PlaceOverTable(parentWidget(), place, Frame());
-  if (frameGeometry().topLeft() != want) move(want);
+  MoveFrameTo(this, PlaceOverTable(parentWidget(), place, Frame()));
 }
 
 void TableBox::CentreOverTable() {
@@ -80,8 +79,7 @@ void TableBox::CentreOverTable() {
          std::max(0, (table_->height() - height()) / 2));
     return;
   }
-  const QPoint want = CentredOverTable(parentWidget(), Frame());
-  if (frameGeometry().topLeft() != want) move(want);
+  MoveFrameTo(this, CentredOverTable(parentWidget(), Frame()));
 }
 
 void TableBox::CentreOnScreen() {
@@ -89,14 +87,13 @@ void TableBox::CentreOnScreen() {
     CentreOverTable();
     return;
   }
-  const QPoint want = CentredOnScreen(screen(), Frame());
-  if (frameGeometry().topLeft() != want) move(want);
+  MoveFrameTo(this, CentredOnScreen(screen(), Frame()));
 }
 
 QSize TableBox::Frame() const {
   if (FrameKnown(this) || inside_ || table_ == nullptr || !FrameKnown(table_))
     return frameGeometry().size();
-  return size() + table_->frameGeometry().size() - table_->size();
+  return size().grownBy(FrameMargins(table_));
 }
 
 void TableBox::keyPressEvent(QKeyEvent* event) {

@@ -90,10 +90,7 @@ class HelpWindow : public QWidget {
     const QScreen* screen = table->screen();
     if (screen == nullptr) return;
     // The window manager's frame will be as wide as the table's.
-    const QMargins frame(table->geometry().left() - table->frameGeometry().left(),
-                         table->geometry().top() - table->frameGeometry().top(),
-                         table->frameGeometry().right() - table->geometry().right(),
-                         table->frameGeometry().bottom() - table->geometry().bottom());
+    const QMargins frame = FrameMargins(table);
     const QRect place = PlaceBesideTable(screen->availableGeometry(), table->frameGeometry(),
                                          keepVisible, QSize(kWidth, kHeight).grownBy(frame));
     resize(place.size().shrunkBy(frame));

@@ -24,6 +24,17 @@ bool FrameKnown(const QWidget* window) {
   return frame != client && frame.width() >= client.width() && frame.height() >= client.height();
 }
 
+QMargins FrameMargins(const QWidget* window) {
+  const QRect inner = window->geometry();
+  const QRect outer = window->frameGeometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+void MoveFrameTo(QWidget* window, QPoint corner) {
+  if (window->frameGeometry().topLeft() != corner) window->move(corner);
+}
+
 QPoint PlaceOverTable(const QWidget* table, BoxPlace place, QSize frame) {
   const QWidget* window = table != nullptr ? table->window() : nullptr;
   const QPoint corner = window != nullptr ? window->frameGeometry().topLeft() : QPoint(0, 0);

@@ -2,6 +2,7 @@
 // part of the table it belongs to, and never off the screen.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -17,6 +18,14 @@ namespace belote {
 // while it is being put around the window, Qt may report a frame smaller
 // than the window itself.
 bool FrameKnown(const QWidget* window);
+
+// The width of the window manager's frame on each side of the top-level
+// `window`, as Qt knows it now.
+QMargins FrameMargins(const QWidget* window);
+
+// Moves the top-level `window` so that its frame's corner is at `corner`,
+// unless it is there already.
+void MoveFrameTo(QWidget* window, QPoint corner);
 
 // The top-left corner for a window of outer size `frame` that belongs at
 // `place` over the table: the table window's frame corner plus the place,

@@ -12,10 +12,6 @@ TableAnnouncer::EventWatcher& Watcher() {
   return watcher;
 }
 
-}  // namespace
-
-namespace {
-
 void DrawnWithNothing(QWidget* w) {
   w->setGeometry(0, 0, 1, 1);
   w->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -257,8 +257,7 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::CentreOnScreen() {
   // Centred; on a screen smaller than the table its top-left corner stays on
   // the screen, with the control panel and Quitter in reach.
-  const QPoint corner = CentredOnScreen(screen(), frameGeometry().size());
-  if (frameGeometry().topLeft() != corner) move(corner);
+  MoveFrameTo(this, CentredOnScreen(screen(), frameGeometry().size()));
 }
 
 void TForm1::CentreInFrame(QMargins frame) {
