@@ -22,7 +22,7 @@ struct RunOptions {
 
 struct RunResult {
   std::int64_t deals = 0;
-  std::string error;              // empty when the run went through
+  std::string error;              // what broke the run, empty when it went through
   bool transcriptFailed = false;  // the run stopped at a transcript line it could not write
 };
 
