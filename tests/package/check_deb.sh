@@ -10,19 +10,12 @@
 set -euo pipefail
 source=$1 scratch=$2 project_version=$3
 
-for tool in dpkg-buildpackage dpkg-checkbuilddeps dpkg-parsechangelog dpkg-deb; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../lib/checks.sh"
+require_tools dpkg-buildpackage dpkg-checkbuilddeps dpkg-parsechangelog dpkg-deb
 if ! missing=$(cd "$source" && dpkg-checkbuilddeps 2>&1); then
   echo "SKIP: $missing"
   exit 77
 fi
-
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
 
 version=$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)
 [ "$version" = "$project_version" ] ||

@@ -6,15 +6,8 @@
 set -euo pipefail
 desktop=$1 metainfo=$2 version=$3
 
-for tool in desktop-file-validate appstreamcli; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
+source "$(dirname "$0")/../lib/checks.sh"
+require_tools desktop-file-validate appstreamcli
 
 # desktop-file-validate exits 0 on warnings; a warning still means some
 # desktop would show the entry wrongly, so any warning or error fails.

@@ -5,13 +5,8 @@
 set -euo pipefail
 pages=$1 selfplay=$2
 
-if ! command -v man >/dev/null; then
-  echo "SKIP: man is not installed"
-  exit 77
-fi
-
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
+source "$(dirname "$0")/../lib/checks.sh"
+require_tools man
 
 for page in belote.6 belote-selfplay.6; do
   # man writes groff's warnings on its standard error; the page itself is

@@ -8,15 +8,8 @@
 set -euo pipefail
 game=$1
 
-for tool in Xvfb openbox xdotool xwininfo xprop; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
+source "$(dirname "$0")/../../lib/checks.sh"
+require_tools Xvfb openbox xdotool xwininfo xprop
 
 # A display of our own, free of any other.
 display=
